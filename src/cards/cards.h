@@ -1,0 +1,19 @@
+// Luck and Chance cards.
+#pragma once
+
+#include "state/game_state.h"
+
+namespace quorbis {
+
+// Opens the card window for the current player on a LUCK (CardDeck 0) or
+// CHANCE (CardDeck 1) square.
+void RobotDestinyAction(Game& g);
+int AutoDice(Game& g);
+void RobotDestiny(Game& g);
+void ApplyLuckCard(Game& g, int index);
+void ApplyChanceCard(Game& g, int index);
+void ResumeAfterCard(Game& g, int target, bool backwards);
+// The card window's OK button.
+void CardOk(Game& g);
+
+}  // namespace quorbis

@@ -1,0 +1,1 @@
+#include "render/board_colors.h"
