@@ -12,5 +12,6 @@ void ApplyLuckCard(Game&, int) {}
 void ApplyChanceCard(Game&, int) {}
 void ResumeAfterCard(Game&, int, bool) {}
 void CardOk(Game&) {}
+void RestoreUtilityMultiplier(Game&) {}
 
 }  // namespace quorbis

@@ -15,5 +15,8 @@ void ApplyChanceCard(Game& g, int index);
 void ResumeAfterCard(Game& g, int target, bool backwards);
 // The card window's OK button.
 void CardOk(Game& g);
+// Puts back the nearest-utility card's kept multiplier once the landing it
+// caused is settled (the property dialog calls it after a person's choice).
+void RestoreUtilityMultiplier(Game& g);
 
 }  // namespace quorbis

@@ -196,6 +196,17 @@ struct Game {
   bool IconDialogOpen = false;
   bool PopMenuOpen = false;
 
+  // --- Turn engine (engine/) -------------------------------------------------
+  // A payer whose shortfall arose outside his own turn (a card payment to the
+  // drawer) settles it before his next throw.
+  std::array<bool, kPlayerRecords> ShortfallAtTurnStart{};
+
+  // --- Economy (economy/) ------------------------------------------------------
+
+  // --- Cards, casino and jail (cards/) -----------------------------------------
+
+  // --- Computer players (robot/) -----------------------------------------------
+
   // Counts games started in this run; work posted for one game is dropped
   // when it runs after another game has started.
   uint64_t GameEpoch = 0;
