@@ -156,6 +156,7 @@ void ResetForNewGame(Game& g) {
   g.DiceMode = 0;
   g.LastDice = 0;
   g.HoverSquare = -1;
+  g.ShortfallAtTurnStart.fill(false);
   g.GameEpoch += 1;
   FormatSquarePrices(g);
   for (Card& c : g.LuckCards) c.Used = false;
