@@ -62,19 +62,23 @@ TEST(CardWindow, APersonsCardIsPlayedHalfASecondAfterOpeningAndOkEndsTheTurn) {
 
 TEST(CardWindow, AWindowClosedBeforeItsCardIsPlayedLeavesTheCardUnused) {
   GameFixture f;
-  ReadyToDraw(f, 0, 3, 0, 9);
+  ReadyToDraw(f, 0, 3, 0, 9);  // bank error, collect 200
   RobotDestinyAction(f.g);
   CloseAllGameWindows(f.g);  // a new game is started
-  // A window opened afterwards must not be played early by the first
-  // window's leftover step, nor twice.
-  ReadyToDraw(f, 0, 3, 0, 4);  // inherit 100
-  f.ui.Post([&] { RobotDestinyAction(f.g); }, 200);
-
   f.ui.RunUntilIdle();
-
   EXPECT_FALSE(f.g.LuckCards[9].Used);
-  EXPECT_TRUE(f.g.LuckCards[4].Used);
+  EXPECT_EQ(f.P(0).Cash, 1500);
+
+  // A window opened at once after an early close must not have its card
+  // played by the first window's leftover step, nor twice.
+  RobotDestinyAction(f.g);
+  CloseAllGameWindows(f.g);
+  ReadyToDraw(f, 0, 3, 0, 4);  // inherit 100
+  RobotDestinyAction(f.g);
+  f.ui.RunUntilIdle();
   EXPECT_EQ(f.P(0).Cash, 1600);
+  EXPECT_TRUE(f.g.LuckCards[4].Used);
+  EXPECT_TRUE(CardOkEnabled(f.g));
 }
 
 TEST(CardWindow, AComputerPlayersCardPlaysAndClosesWithinAboutASecond) {
