@@ -202,6 +202,20 @@ struct Game {
   std::array<bool, kPlayerRecords> ShortfallAtTurnStart{};
 
   // --- Economy (economy/) ------------------------------------------------------
+  // Whom each player's open debt is owed to (-1 the bank) and why (a
+  // DebtCause), written whenever a person is left short. Giving up hands the
+  // squares to that creditor, whatever square the player stands on by then.
+  std::array<int32_t, kPlayerRecords> DebtCreditor{-1, -1, -1, -1, -1, -1, -1, -1};
+  std::array<int32_t, kPlayerRecords> DebtReason{};
+  // The asset dialog: the player it was opened for (its clicks act for him
+  // alone), whether it was opened modal for a loan repayment, and whether it
+  // hid the property dialog, which comes back when it closes.
+  int32_t ManagePlayer = -1;
+  bool ManageModal = false;
+  bool ManageHidProperty = false;
+  // The bank dialog's page: -1 the front page, else the business chosen
+  // (0 deposit, 1 withdrawal, 2 loan).
+  int32_t BankBusiness = -1;
 
   // --- Cards, casino and jail (cards/) -----------------------------------------
 
