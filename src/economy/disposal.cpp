@@ -110,7 +110,8 @@ Dollars DisposeAsset(Game& g, int AssetID, int DisposeType) {
   const int p = g.CurPlayer;
   if (!DisposalAllowed(g, p, AssetID, DisposeType)) return 0;
   const Square& sq = g.Squares[AssetID];
-  if (g.Players[p].Cash < DisposalCost(sq, DisposeType)) return 0;
+  const Dollars cost = DisposalCost(sq, DisposeType);
+  if (cost > 0 && g.Players[p].Cash < cost) return 0;
   const Dollars change = ApplyDisposal(g, p, AssetID, DisposeType, false);
   if (DisposeType == kUpgrade) {
     DoAssetAction(g, kRefreshUpgrade);

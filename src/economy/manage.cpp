@@ -117,7 +117,8 @@ void ManageCardClick(Game& g, int k) {
   const int mode = g.ManageMode;
   if (!DisposalAllowed(g, p, k, mode)) return;
   const Square& sq = g.Squares[k];
-  if (g.Players[p].Cash < DisposalCost(sq, mode)) {
+  const Dollars cost = DisposalCost(sq, mode);
+  if (cost > 0 && g.Players[p].Cash < cost) {
     if (mode == kUnmortgage)
       Tip(g, 1, [] { return std::string("You have no enough cash to unmortgage."); });
     else
