@@ -119,8 +119,9 @@ TEST(Trust, RentFollowsTheUnmortgagedMembersHeld) {
     EXPECT_EQ(RentOf(f, s), 200) << s;
     EXPECT_TRUE(f.S(s).TrustComplete) << s;
   }
-  EXPECT_TRUE(Contains(f.ui.tips, "Ann, You are the Fast-food Chain Trust (T.G.I Friday's & "
-                                  "McDonald's & Starbucks & KFC)"));
+  EXPECT_TRUE(Contains(f.ui.tips,
+                       "Ann, You are the Fast-food Chain Trust (T.G.I Friday's & "
+                       "McDonald's & Starbucks & KFC)"));
 }
 
 TEST(Trust, UtilitiesMultiplierIsFivePerUtilityHeld) {
