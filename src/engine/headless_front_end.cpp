@@ -47,6 +47,13 @@ void HeadlessFrontEnd::ProcessEvents() {
   if (on_process_events) on_process_events();
 }
 
+void HeadlessFrontEnd::DrawPlayerMove(int x, int y) {
+  // A frame lets window events through and lasts 20 ms, as on screen.
+  frames.push_back({x, y});
+  clock_ms += 20;
+  if (on_process_events) on_process_events();
+}
+
 void HeadlessFrontEnd::Post(std::function<void()> task, int delay_ms) {
   Task t{clock_ms + std::max(delay_ms, 0), next_seq_++, std::move(task)};
   // Keep the queue ordered by due time, then by posting order.

@@ -83,7 +83,7 @@ class HeadlessFrontEnd : public FrontEnd {
   void ProcessEvents() override;
   void Post(std::function<void()> task, int delay_ms) override;
   bool Animates() const override { return animate; }
-  void DrawPlayerMove(int x, int y) override { frames.push_back({x, y}); }
+  void DrawPlayerMove(int x, int y) override;
   void EraseToken(int) override {}
   void DrawDice(int total) override { dice_shown = total; }
   void DrawMap() override {}
