@@ -200,6 +200,17 @@ struct Game {
   // A payer whose shortfall arose outside his own turn (a card payment to the
   // drawer) settles it before his next throw.
   std::array<bool, kPlayerRecords> ShortfallAtTurnStart{};
+  // Engine entry points running on the stack. The end of a game (back to the
+  // title screen, or closing the program) waits until they have unwound, so
+  // that it runs once and never under a turn that is still moving.
+  int32_t TurnDepth = 0;
+  // The game (by GameEpoch) whose end has run, and the one the player quit.
+  uint64_t EndedEpoch = 0;
+  uint64_t QuitEpoch = 0;
+  // The player and square the open property dialog was opened for: a click
+  // acts only for them.
+  int32_t PropertyPlayer = -1;
+  int32_t PropertySquare = -1;
 
   // --- Economy (economy/) ------------------------------------------------------
   // Whom each player's open debt is owed to (-1 the bank) and why (a
