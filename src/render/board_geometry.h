@@ -60,8 +60,8 @@ struct BoardGeometry {
   float TokenSpacing = 0;
 
   std::array<BoardRect, kSquareCount> Squares{};
-  std::array<Point, kSquareCount> StarMark{};      // ImageX, ImageY
-  std::array<Point, kSquareCount> MortgageMark{};  // TextX, TextY
+  std::array<Point, kSquareCount> StarMark{};                       // ImageX, ImageY
+  std::array<Point, kSquareCount> MortgageMark{};                   // TextX, TextY
   std::array<std::array<Point, kSquareCount>, kLaneCount> Lanes{};  // TokenPos
 };
 

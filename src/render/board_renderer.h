@@ -5,10 +5,13 @@
 // into the game's records by ApplyBoardGeometry (or LayOutBoard).
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QRect>
 #include <QString>
 #include <array>
+
+class QPainter;
 #include <string>
 
 #include "render/api_font.h"
@@ -87,6 +90,10 @@ class BoardRenderer {
   void StampStarMarks(const Game& g);
   QImage& SurfaceImage(Surface s) { return s == Surface::Map ? pic_map_ : pic_ex_; }
   void DrawToken(QImage& dst, const Game& g, int player, int x, int y);
+  void DrawName(QPainter& p, const Game& g, int player, int x, int y);
+  int NameWidthOf(const Game& g, int player);
+  QRect MoveRect(int name_width, int x, int y) const;
+  void Restore(const QRect& r);
 
   QString map_path_;
   BoardGeometry geo_;
@@ -96,6 +103,9 @@ class BoardRenderer {
   std::array<QImage, 6> pic_class_;  // indices 0, 3, 4, 5 used
   QImage pic_flag_;
   APIFont board_font_;
+  QHash<QString, int> name_widths_;
+  QRect last_move_rect_;  // the previous animation frame's rectangle
+  int ex_hide_ = -2;      // whose token PicEx was composed without
 };
 
 // DrawMap, and on success ApplyBoardGeometry into `g`: the one call a window
