@@ -200,8 +200,33 @@ struct Game {
   // A payer whose shortfall arose outside his own turn (a card payment to the
   // drawer) settles it before his next throw.
   std::array<bool, kPlayerRecords> ShortfallAtTurnStart{};
+  // Engine entry points running on the stack. The end of a game (back to the
+  // title screen, or closing the program) waits until they have unwound, so
+  // that it runs once and never under a turn that is still moving.
+  int32_t TurnDepth = 0;
+  // The game (by GameEpoch) whose end has run, and the one the player quit.
+  uint64_t EndedEpoch = 0;
+  uint64_t QuitEpoch = 0;
+  // The player and square the open property dialog was opened for: a click
+  // acts only for them.
+  int32_t PropertyPlayer = -1;
+  int32_t PropertySquare = -1;
 
   // --- Economy (economy/) ------------------------------------------------------
+  // Whom each player's open debt is owed to (-1 the bank) and why (a
+  // DebtCause), written whenever a person is left short. Giving up hands the
+  // squares to that creditor, whatever square the player stands on by then.
+  std::array<int32_t, kPlayerRecords> DebtCreditor{-1, -1, -1, -1, -1, -1, -1, -1};
+  std::array<int32_t, kPlayerRecords> DebtReason{};
+  // The asset dialog: the player it was opened for (its clicks act for him
+  // alone), whether it was opened modal for a loan repayment, and whether it
+  // hid the property dialog, which comes back when it closes.
+  int32_t ManagePlayer = -1;
+  bool ManageModal = false;
+  bool ManageHidProperty = false;
+  // The bank dialog's page: -1 the front page, else the business chosen
+  // (0 deposit, 1 withdrawal, 2 loan).
+  int32_t BankBusiness = -1;
 
   // --- Cards, casino and jail (cards/) -----------------------------------------
   // The card window: who drew the card, whether it has been played yet (its
