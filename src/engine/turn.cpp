@@ -244,6 +244,8 @@ void PlayerTurn(Game& g) {
   CloseGameWindow(g, GameWindow::Manage);
   CloseGameWindow(g, GameWindow::Property);
   CloseGameWindow(g, GameWindow::Card);
+  // Nor does its throw: the next player must be able to throw.
+  g.Rolling = false;
   g.ui->SetTurnMarker(g.CurPlayer, false);
   for (int tries = 0; tries < g.PlayerCount; ++tries) {
     g.CurPlayer += 1;
@@ -419,9 +421,10 @@ void DiceClick(Game& g) {
   TurnScope scope(g);
   if (!g.DiceDialogOpen || Over(g)) return;
   if (g.DiceMode == 1) {
-    // The turn cannot pass while a debt is open: the asset dialog's "&Done"
-    // or the bankrupt picture carries it on.
-    if (g.DebtPending) return;
+    // The turn cannot pass while a debt is open (the asset dialog's "&Done"
+    // or the bankrupt picture carries it on), nor behind the back of a card
+    // window whose OK does.
+    if (g.DebtPending || g.CardDialogOpen) return;
     CloseGameWindow(g, GameWindow::Dice);
     PlayerTurn(g);
     Pause(g, kNextTurnPauseMs);
