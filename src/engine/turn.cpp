@@ -62,6 +62,9 @@ void ThrowAndMove(Game& g) {
 }
 
 void LogArrival(Game& g) {
+  // Money may have changed on the way (salary, the bank): worth and ranking
+  // follow before a landing that may wait for a click.
+  UpdateRanking(g);
   AddHistory(g, "");
   Emit(g, {EventType::Land, g.CurPlayer, -1, g.CurSquare, 0, 0});
   HoldWhilePaused(g);
