@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "cards/casino.h"
+#include "engine/turn.h"
 #include "robot/autoplay.h"
+#include "support/fuzz_driver.h"
+#include "support/game_fixture.h"
 
 namespace quorbis {
 namespace {
@@ -113,6 +116,25 @@ TEST(Ledger, EventsAccountForEveryDollarOfEveryPlayer) {
     for (int game = 0; game < 20; ++game) autoplay.Play(levels, 1500, 5000);
     EXPECT_GT(ledger.checks, 1000);
     EXPECT_TRUE(ledger.faults.empty()) << ::testing::PrintToString(ledger.faults);
+  }
+}
+
+// People clicking at random: the asset dialog, the bank dialog with careless
+// amounts, giving up; the books still balance.
+TEST(Ledger, HoldsWhenPeopleClickAtRandom) {
+  for (uint64_t seed = 1; seed <= 6; ++seed) {
+    testing::GameFixture fx({{"Ann", false, kEasy, 600}, {"Bob"}, {"Cat", true, kHard, 600}}, seed);
+    testing::FuzzDriver driver(fx.g, fx.ui, seed * 31);
+    Ledger ledger;
+    auto driver_events = fx.ui.on_event;
+    fx.ui.on_event = [&](const GameEvent& e) {
+      driver_events(e);
+      ledger.OnGameEvent(fx.g, e);
+    };
+    StartNewGame(fx.g);
+    driver.Play(600);
+    EXPECT_GT(ledger.checks, 20) << seed;
+    EXPECT_TRUE(ledger.faults.empty()) << seed << ::testing::PrintToString(ledger.faults);
   }
 }
 
