@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 
 #include "economy/bank.h"
 #include "economy/disposal.h"
@@ -17,7 +19,6 @@ namespace {
 // A group or trust is "dominated" when the player holds more than half of a
 // colour group, or at least half of a trust.
 constexpr int kDominated = 50;
-constexpr int kWholeGroup = 99;
 constexpr int kTopStarClass = 5;
 // Below this the computer player feels short of cash at the bank.
 constexpr Dollars kCashFloor = 100;
@@ -32,25 +33,72 @@ bool CanAffordUpgrade(const Square& s, Dollars cash) {
   return s.UpgradeCost <= Currency::FromDollars(cash);
 }
 
-// The squares the player owns, in board order: one pass over the board, after
-// which the management loops only look at the player's own squares.
+using SquareSet = uint64_t;  // bit s for square s
+
+constexpr SquareSet Bit(int s) {
+  return SquareSet{1} << s;
+}
+
+// What never changes on the board: the squares that can be owned, and the
+// buildings of each colour group.
+struct BoardTables {
+  std::array<int8_t, kSquareCount> properties{};
+  int property_count = 0;
+  std::array<SquareSet, kGroupCount> groups{};
+};
+
+BoardTables MakeBoardTables() {
+  BoardTables t;
+  Game fresh;
+  InitBoard(fresh);
+  for (int s = 1; s < kSquareCount; ++s) {
+    if (fresh.Squares[s].Kind == kProperty)
+      t.properties[t.property_count++] = static_cast<int8_t>(s);
+  }
+  for (int group = 1; group <= kGroupCount; ++group) {
+    for (int s : GroupSquares(group)) t.groups[group - 1] |= Bit(s);
+  }
+  return t;
+}
+
+// Built from the board's constant tables before any game runs.
+const BoardTables kBoard = MakeBoardTables();
+
+// What the player holds, from one pass over the board. Unmortgaging and
+// upgrading never change who owns what, so this stays true for a whole
+// management pass, while what they do change (mortgages, star classes, cash)
+// is read afresh each time.
 struct Holdings {
-  std::array<int8_t, kSquareCount> squares{};
-  int count = 0;
+  SquareSet owned = 0;
+  SquareSet mortgaged = 0;     // at the time of the pass
+  SquareSet whole_groups = 0;  // buildings of the colour groups held whole
 };
 
 Holdings HoldingsOf(const Game& g, int player) {
   Holdings h;
-  for (int s = 1; s < kSquareCount; ++s) {
-    if (g.Squares[s].Owner == player) h.squares[h.count++] = static_cast<int8_t>(s);
+  // Without branches: who owns what is as good as random to the processor.
+  for (int i = 0; i < kBoard.property_count; ++i) {
+    const int s = kBoard.properties[i];
+    const Square& sq = g.Squares[s];
+    const SquareSet mine = SquareSet{sq.Owner == player} << s;
+    h.owned |= mine;
+    h.mortgaged |= sq.Mortgaged ? mine : 0;
+  }
+  for (SquareSet group : kBoard.groups) {
+    if ((h.owned & group) == group) h.whole_groups |= group;
   }
   return h;
 }
 
-int OwnedSquareCount(const Game& g) {
-  int n = 0;
-  for (int s = 0; s < kSquareCount; ++s) n += g.Squares[s].Owner != -1;
-  return n;
+// Calls `visit(s)` for each square of the set in board order, until it
+// returns true; returns whether one did.
+template <typename Visit>
+bool ForEachSquare(SquareSet set, Visit&& visit) {
+  while (set != 0) {
+    if (visit(std::countr_zero(set))) return true;
+    set &= set - 1;
+  }
+  return false;
 }
 
 // Raises `needed` in cash by mortgaging (and, failing that, selling) the
@@ -93,8 +141,8 @@ void TakeOverOrPay(Game& g) {
   DoAssetAction(g, take ? kTakeover : kPayRentAction);
 }
 
-// A square nobody owns: buy it or let it pass.
-void BuyOrPass(Game& g) {
+// A square nobody owns: buy it or let it pass. True when it bought.
+bool BuyOrPass(Game& g) {
   const Player& me = g.Players[g.CurPlayer];
   const Dollars price = g.Squares[g.CurSquare].Price;
   bool buy = false;
@@ -119,6 +167,7 @@ void BuyOrPass(Game& g) {
       break;
   }
   if (buy) DoAssetAction(g, kBuy);
+  return buy;
 }
 
 void Withdraw(Game& g, Player& me, Dollars amount) {
@@ -155,14 +204,16 @@ void Borrow(Game& g, Player& me) {
 
 Dollars RobotRichLimit(const Game& g) {
   Dollars top = 0;
-  for (int s = 1; s < kSquareCount; ++s) {
-    if (g.Squares[s].Kind == kProperty) top = std::max(top, g.Squares[s].Price);
-  }
+  for (int i = 0; i < kBoard.property_count; ++i)
+    top = std::max(top, g.Squares[kBoard.properties[i]].Price);
   return 3 * top;
 }
 
 Dollars RobotReserve(const Game& g) {
-  const int owned = OwnedSquareCount(g);
+  // Only property squares are ever owned.
+  int owned = 0;
+  for (int i = 0; i < kBoard.property_count; ++i)
+    owned += g.Squares[kBoard.properties[i]].Owner != -1;
   const double total = static_cast<double>(g.TotalPrice);
   if (owned < 15) return HalfEven(total * 6 / 40);
   if (owned < 20) return HalfEven(total * 4 / 40);
@@ -179,44 +230,40 @@ void AutoAction(Game& g) {
   const int s = g.CurSquare;
   if (s <= 0 || s >= kSquareCount || g.Squares[s].Kind != kProperty) return;
   const int owner = g.Squares[s].Owner;
+  bool acted = false;
   // A player who went bankrupt on the way here has nothing left to decide.
   if (!g.Players[p].Bankrupt && owner != p) {
     if (owner >= 0) {
       TakeOverOrPay(g);
+      acted = true;
     } else {
-      BuyOrPass(g);
+      acted = BuyOrPass(g);
     }
   }
-  DoAssetAction(g, kRefreshOnly);
+  // Every transaction ends with the common refresh; a landing that changed
+  // nothing still refreshes the display once.
+  if (!acted) DoAssetAction(g, kRefreshOnly);
 }
 
 void RobotManageAssets(Game& g) {
   const int p = g.CurPlayer;
   const Player& me = g.Players[p];
   if (me.Bankrupt) return;
-  // Unmortgaging and upgrading never change who owns what, so one look at the
-  // board serves all three passes; the conditions are read afresh each time.
   const Holdings own = HoldingsOf(g, p);
-  if (own.count == 0) return;
   if (me.Level == kNormal || me.Level == kHard) {
-    for (int i = 0; i < own.count; ++i) {
-      const int s = own.squares[i];
-      const Square& sq = g.Squares[s];
-      if (sq.TrustType == kBuilding && sq.StarClass < kTopStarClass &&
-          CheckQuorbis(g, s, kWholeGroup) && RobotUpgradeGroup(g, s)) {
-        return;
-      }
-    }
-    for (int i = 0; i < own.count; ++i) {
-      const int s = own.squares[i];
-      if (g.Squares[s].Mortgaged && CheckQuorbis(g, s, kDominated) && RobotUnmortgageGroup(g, s))
-        return;
-    }
+    const bool stopped = ForEachSquare(own.whole_groups, [&](int s) {
+      return g.Squares[s].StarClass < kTopStarClass && RobotUpgradeGroup(g, s);
+    });
+    if (stopped) return;
+    // Upgrading only lifts mortgages, so the squares mortgaged now were
+    // mortgaged at the start of the pass.
+    const bool stopped_unmortgaging = ForEachSquare(own.mortgaged, [&](int s) {
+      return g.Squares[s].Mortgaged && CheckQuorbis(g, s, kDominated) && RobotUnmortgageGroup(g, s);
+    });
+    if (stopped_unmortgaging) return;
   }
-  for (int i = 0; i < own.count; ++i) {
-    const int s = own.squares[i];
-    if (g.Squares[s].Mortgaged && RobotUnmortgageGroup(g, s)) return;
-  }
+  ForEachSquare(own.mortgaged,
+                [&](int s) { return g.Squares[s].Mortgaged && RobotUnmortgageGroup(g, s); });
 }
 
 bool RobotUpgradeGroup(Game& g, int s) {

@@ -21,6 +21,8 @@ class TurnStartAudit final : public GameEventListener {
     if (e.type != EventType::Throw && e.type != EventType::JailStay &&
         e.type != EventType::JailBail && e.type != EventType::JailCard)
       return;
+    // A jail decision is reported once settled, after a bail that ended the game.
+    if (g.GameOver != 0) return;
     ++checks;
     if (faults.size() > 20) return;
     const auto fault = [&](const std::string& what) {

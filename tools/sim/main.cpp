@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -174,6 +175,7 @@ int Run(const SimOptions& o, bool progress) {
   std::vector<int> levels(n), seat_of(n);
   ProgressBar bar(progress, o.games);
   const auto start = std::chrono::steady_clock::now();
+  const std::clock_t cpu_start = std::clock();
   for (int64_t game = 0; game < o.games; ++game) {
     int first = 0;  // the seat that moves first
     if (o.order == SeatOrder::Alternate) first = static_cast<int>(game % n);
@@ -187,7 +189,8 @@ int Run(const SimOptions& o, bool progress) {
     tally.Add(autoplay.Play(levels, o.cash, o.turn_cap), seat_of);
     bar.Update(game + 1);
   }
-  const double seconds =
+  const double cpu_seconds = static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
+  const double wall_seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   bar.Finish();
 
@@ -198,7 +201,7 @@ int Run(const SimOptions& o, bool progress) {
   if (autoplay.front_end().stuck_modals > 0) {
     std::printf("\nWindows that waited for a person: %d\n", autoplay.front_end().stuck_modals);
   }
-  if (o.timing) PrintTiming(stdout, tally.games(), tally.total_turns(), seconds);
+  if (o.timing) PrintTiming(stdout, tally.games(), tally.total_turns(), cpu_seconds, wall_seconds);
   if (trace) {
     autoplay.set_listener(nullptr);
     if (!trace->Close()) {

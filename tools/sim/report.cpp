@@ -115,10 +115,13 @@ void Tally::Print(std::FILE* out, const SimOptions& o, const Game& board,
   }
 }
 
-void PrintTiming(std::FILE* out, int64_t games, int64_t turns, double seconds) {
-  const double s = std::max(seconds, 1e-9);
-  std::fprintf(out, "\nTime: %.3f s, %.1f games/s, %.0f player-turns/s, %.0f ns per player-turn\n",
-               seconds, static_cast<double>(games) / s, static_cast<double>(turns) / s,
+void PrintTiming(std::FILE* out, int64_t games, int64_t turns, double cpu_seconds,
+                 double wall_seconds) {
+  const double s = std::max(cpu_seconds, 1e-9);
+  std::fprintf(out, "\nTime: %.3f s of processor time (%.3f s elapsed)\n", cpu_seconds,
+               wall_seconds);
+  std::fprintf(out, "Speed: %.1f games/s, %.0f player-turns/s, %.0f ns per player-turn\n",
+               static_cast<double>(games) / s, static_cast<double>(turns) / s,
                turns > 0 ? s * 1e9 / static_cast<double>(turns) : 0.0);
 }
 

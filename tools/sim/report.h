@@ -54,7 +54,10 @@ class Tally {
   std::array<int64_t, kCauseCount> causes_{};
 };
 
-// The timing lines: games and player-turns per second.
-void PrintTiming(std::FILE* out, int64_t games, int64_t turns, double seconds);
+// The timing lines: games and player-turns per second of processor time (the
+// measure that other programs on the machine disturb least), and the wall
+// time taken.
+void PrintTiming(std::FILE* out, int64_t games, int64_t turns, double cpu_seconds,
+                 double wall_seconds);
 
 }  // namespace quorbis::sim
