@@ -190,6 +190,15 @@ TEST(CardWindow, PayersShortfallsFromACollectionWaitForTheirOwnTurns) {
   CardOk(f.g);
   EXPECT_TRUE(EndOfTurnDiceShown(f.g));
   EXPECT_EQ(f.g.CurPlayer, 0);
+
+  // Bob's turn opens with his own debt, before any throw.
+  DiceClick(f.g);
+  EXPECT_EQ(f.g.CurPlayer, 1);
+  EXPECT_TRUE(f.g.DebtPending);
+  EXPECT_TRUE(f.ui.bankrupt_button);
+  EXPECT_EQ(f.g.ResumeAfterManage, 8);
+  EXPECT_FALSE(f.g.DiceDialogOpen);
+  EXPECT_TRUE(f.g.ShortfallAtTurnStart[2]);
 }
 
 TEST(CardWindow, AComputerPlayerPaysTheUtilityTenTimesTheThrowAndTheMultiplierReturns) {
