@@ -61,8 +61,10 @@ BoardTables MakeBoardTables() {
   return t;
 }
 
-// Built from the board's constant tables before any game runs.
-const BoardTables kBoard = MakeBoardTables();
+const BoardTables& Board() {
+  static const BoardTables tables = MakeBoardTables();
+  return tables;
+}
 
 // What the player holds, from one pass over the board. Unmortgaging and
 // upgrading never change who owns what, so this stays true for a whole
@@ -75,16 +77,17 @@ struct Holdings {
 };
 
 Holdings HoldingsOf(const Game& g, int player) {
+  const BoardTables& board = Board();
   Holdings h;
   // Without branches: who owns what is as good as random to the processor.
-  for (int i = 0; i < kBoard.property_count; ++i) {
-    const int s = kBoard.properties[i];
+  for (int i = 0; i < board.property_count; ++i) {
+    const int s = board.properties[i];
     const Square& sq = g.Squares[s];
     const SquareSet mine = SquareSet{sq.Owner == player} << s;
     h.owned |= mine;
     h.mortgaged |= sq.Mortgaged ? mine : 0;
   }
-  for (SquareSet group : kBoard.groups) {
+  for (SquareSet group : board.groups) {
     if ((h.owned & group) == group) h.whole_groups |= group;
   }
   return h;
@@ -203,17 +206,19 @@ void Borrow(Game& g, Player& me) {
 }  // namespace
 
 Dollars RobotRichLimit(const Game& g) {
+  const BoardTables& board = Board();
   Dollars top = 0;
-  for (int i = 0; i < kBoard.property_count; ++i)
-    top = std::max(top, g.Squares[kBoard.properties[i]].Price);
+  for (int i = 0; i < board.property_count; ++i)
+    top = std::max(top, g.Squares[board.properties[i]].Price);
   return 3 * top;
 }
 
 Dollars RobotReserve(const Game& g) {
   // Only property squares are ever owned.
+  const BoardTables& board = Board();
   int owned = 0;
-  for (int i = 0; i < kBoard.property_count; ++i)
-    owned += g.Squares[kBoard.properties[i]].Owner != -1;
+  for (int i = 0; i < board.property_count; ++i)
+    owned += g.Squares[board.properties[i]].Owner != -1;
   const double total = static_cast<double>(g.TotalPrice);
   if (owned < 15) return HalfEven(total * 6 / 40);
   if (owned < 20) return HalfEven(total * 4 / 40);
