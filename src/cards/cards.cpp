@@ -238,6 +238,9 @@ void RobotDestiny(Game& g) {
     ApplyLuckCard(g, g.CardIndex);
   }
   g.CardApplied = true;
+  // A person left owing by the card raises the money in the asset dialog;
+  // once it is settled the card's continuation is still the one to run.
+  if (g.DebtPending && !g.Players[g.CurPlayer].IsRobot) g.ResumeAfterManage = 4;
   DoAssetAction(g, kRefreshOnly);
 }
 

@@ -53,6 +53,19 @@ void SettleBet(Game& g, int player, int choice, Dollars stake, int total) {
   }
 }
 
+// Neither the stake nor the choice is remembered from one visit to the next.
+void ResetCasinoWindow(Game& g) {
+  g.BetChoice = -1;
+  g.BetOutcome = -2;
+  g.BetTotal = 0;
+  g.BetAmountText = "10";
+}
+
+void CloseCasinoWindow(Game& g) {
+  CloseGameWindow(g, GameWindow::Casino);
+  ResetCasinoWindow(g);
+}
+
 }  // namespace
 
 const char* BetCaption(int field) {
@@ -92,11 +105,7 @@ Dollars BetPayout(int field, Dollars stake) {
 }
 
 void OpenCasinoWindow(Game& g) {
-  g.BetPlayer = g.CurPlayer;
-  g.BetChoice = -1;
-  g.BetOutcome = -2;
-  g.BetTotal = 0;
-  g.BetAmountText = "10";
+  ResetCasinoWindow(g);
   OpenWindow(g, GameWindow::Casino, WindowMode::Modal);
 }
 
@@ -137,8 +146,9 @@ Dollars StakeFromText(std::string_view text) {
 
 bool CasinoPlay(Game& g) {
   // A second click while the dice are already rolling is not a second bet.
-  if (!g.BetDialogOpen || g.BetTotal != 0 || !ValidPlayer(g, g.BetPlayer)) return false;
-  Player& p = g.Players[g.BetPlayer];
+  if (!g.BetDialogOpen || g.BetTotal != 0 || !ValidPlayer(g, g.CurPlayer)) return false;
+  const int player = g.CurPlayer;
+  Player& p = g.Players[player];
   g.BetAmount = StakeFromText(g.BetAmountText);
   if (g.BetAmount < kMinimumBet) {
     g.ui->MessageBox(kBetTitle, "The minimum bet amount is 10. Please rebet.");
@@ -153,6 +163,7 @@ bool CasinoPlay(Game& g) {
     return false;
   }
 
+  g.BetTotal = -1;  // the dice are rolling
   const int total = RollDice(g);
   g.BetTotal = total;
   ProcessEvents(g);
@@ -160,15 +171,15 @@ bool CasinoPlay(Game& g) {
   if (g.Mute || g.SoundOff) Pause(g, 1000);
   PlayWave(g, Sound::Throw, WaveMode::Wait);
   g.BetOutcome = BetOutcomeFor(g.BetChoice, total);
-  SettleBet(g, g.BetPlayer, g.BetChoice, g.BetAmount, total);
-  CloseGameWindow(g, GameWindow::Casino);
+  SettleBet(g, player, g.BetChoice, g.BetAmount, total);
+  CloseCasinoWindow(g);
   RefreshGame(g);
   return true;
 }
 
 void CasinoCancel(Game& g) {
   if (!g.BetDialogOpen || g.BetTotal != 0) return;
-  CloseGameWindow(g, GameWindow::Casino);
+  CloseCasinoWindow(g);
 }
 
 void CasinoFlashTick(Game& g) {
@@ -192,13 +203,13 @@ Rgb CasinoFrameColor(int step) {
 
 CasinoWindowView CasinoWindowFor(const Game& g) {
   CasinoWindowView v;
-  if (ValidPlayer(g, g.BetPlayer)) {
-    const Player& p = g.Players[g.BetPlayer];
-    v.player = NameOf(g, g.BetPlayer);
+  if (ValidPlayer(g, g.CurPlayer)) {
+    const Player& p = g.Players[g.CurPlayer];
+    v.player = NameOf(g, g.CurPlayer);
     v.player_color = p.Color;
     v.cash = "Cash In Hand: " + FormatMoney(p.Cash);
   }
-  v.dice = g.BetTotal != 0 ? std::to_string(g.BetTotal) : "CASINO";
+  v.dice = g.BetTotal > 0 ? std::to_string(g.BetTotal) : "CASINO";
   v.choice = g.BetChoice;
   v.amount_text = g.BetAmountText;
   v.frame = CasinoFrameColor(g.FlashStep);

@@ -31,7 +31,8 @@ int BetOutcomeFor(int choice, int total);
 Dollars BetPayout(int field, Dollars stake);
 
 // Opens the casino window modal for the current player, with no field
-// chosen and a stake of "10".
+// chosen and a stake of "10". Every way the window closes leaves it in that
+// state for the next visit too.
 void OpenCasinoWindow(Game& g);
 // A click on a field's letter or zone; a later click changes the choice.
 void CasinoChoose(Game& g, int field);

@@ -91,10 +91,10 @@ void PostBail(Game& g) {
   // A person who cannot pay from cash and deposit raises the rest in the
   // asset dialog, whose "Done" then starts this turn's throw.
   if (!p.IsRobot && p.Cash + p.Deposit < kBail) g.ResumeAfterManage = 8;
+  Emit(g, {.type = EventType::JailBail, .player = player});
   PayDebt(g, kBail, DebtCause::Bail);
   p.InJail = false;
   p.JailTurns = 0;
-  Emit(g, {.type = EventType::JailBail, .player = player});
   if (p.IsRobot && p.Bankrupt) {
     g.JailTurnOver = true;
     return;

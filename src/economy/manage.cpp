@@ -150,6 +150,9 @@ void ManageDone(Game& g) {
   if (!his || !g.DebtPending || g.Players[p].Cash < 0) return;
   g.DebtPending = false;
   g.DebtCreditor[p] = -1;
+  // A debt left by a card: the card window is still up and its OK hands the
+  // turn on, so nothing is resumed twice.
+  if (g.CardDialogOpen) return;
   switch (g.ResumeAfterManage) {
     case 1:
       // The bank settlement that opened the dialog goes on when it returns.

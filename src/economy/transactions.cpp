@@ -117,7 +117,7 @@ void DoAssetAction(Game& g, int code) {
       OpenBankDialog(g);
       break;
     case kCasinoDialog:
-      OpenWindow(g, GameWindow::Casino, WindowMode::Modal);
+      OpenCasinoWindow(g);
       break;
     case kPayTax:
       PayTax(g);

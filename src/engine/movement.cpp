@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "economy/bank.h"
+#include "economy/bankruptcy.h"
 #include "engine/ui_calls.h"
 
 namespace quorbis {
@@ -174,6 +175,9 @@ void MoveAction(Game& g, int PlayerID, int FromNo, int ToNo, bool IsBack) {
     // at the bank earlier in this move walks on without collecting.
     if (!p.Bankrupt) {
       p.Cash += g.Salary;
+      // Worth and ranking follow the cash at once: the landing that comes next
+      // may wait for a click before anything refreshes them.
+      UpdateRanking(g);
       CurrentPlayer(g, -1);
       Emit(g, {EventType::Salary, PlayerID, -1, 0, g.Salary, 0});
       Tip(g, 1, [&] {

@@ -62,6 +62,9 @@ void ThrowAndMove(Game& g) {
 }
 
 void LogArrival(Game& g) {
+  // Money may have changed on the way (salary, the bank): worth and ranking
+  // follow before a landing that may wait for a click.
+  UpdateRanking(g);
   AddHistory(g, "");
   Emit(g, {EventType::Land, g.CurPlayer, -1, g.CurSquare, 0, 0});
   HoldWhilePaused(g);
@@ -162,28 +165,6 @@ void FinishPersonLanding(Game& g) {
   MainLoop(g);
 }
 
-// Who is owed when a person gives up with a debt open: the owner of the
-// square for an unpaid rent, the bank for everything else (tax, cards, bail,
-// a loan, a shortfall carried into the turn).
-int PendingDebtCreditor(const Game& g, DebtCause* cause) {
-  *cause = DebtCause::Card;
-  if (g.ResumeAfterManage == 1) {
-    *cause = DebtCause::Loan;
-    return -1;
-  }
-  if (g.ResumeAfterManage == 8) {
-    *cause = DebtCause::Bail;
-    return -1;
-  }
-  if (g.CurSquare < 0 || g.CurSquare >= kSquareCount) return -1;
-  const Square& s = g.Squares[g.CurSquare];
-  if (s.Kind == kTax) *cause = DebtCause::Tax;
-  if (s.Kind != kProperty || s.Owner < 0 || s.Owner >= g.PlayerCount) return -1;
-  if (s.Owner == g.CurPlayer || g.Players[s.Owner].Bankrupt) return -1;
-  *cause = DebtCause::Rent;
-  return s.Owner;
-}
-
 // A shortfall the player was left with by a card payment during someone
 // else's turn is settled before his own throw. Returns true when the turn
 // goes on to the jail window or the dice.
@@ -203,10 +184,10 @@ bool SettleShortfallAtTurnStart(Game& g) {
   } else if (p.Cash + GetDiposeValue(g) < 0) {
     DeclareBankrupt(g, -1, DebtCause::Payment);
   } else {
-    g.ui->ShowBankruptButton(true);
-    g.DebtPending = true;
+    // The payee was paid in full when the card was played: what is left
+    // is owed to the bank.
+    OpenPersonDebt(g, -1, DebtCause::Payment);
     g.ResumeAfterManage = 8;  // "&Done" starts this turn again
-    History(g, [&] { return NameOf(g, me) + " ran out of cash"; });
     UpdateActionMenu(g);
     return false;
   }
@@ -244,6 +225,8 @@ void PlayerTurn(Game& g) {
   CloseGameWindow(g, GameWindow::Manage);
   CloseGameWindow(g, GameWindow::Property);
   CloseGameWindow(g, GameWindow::Card);
+  // Nor does its throw: the next player must be able to throw.
+  g.Rolling = false;
   g.ui->SetTurnMarker(g.CurPlayer, false);
   for (int tries = 0; tries < g.PlayerCount; ++tries) {
     g.CurPlayer += 1;
@@ -419,9 +402,10 @@ void DiceClick(Game& g) {
   TurnScope scope(g);
   if (!g.DiceDialogOpen || Over(g)) return;
   if (g.DiceMode == 1) {
-    // The turn cannot pass while a debt is open: the asset dialog's "&Done"
-    // or the bankrupt picture carries it on.
-    if (g.DebtPending) return;
+    // The turn cannot pass while a debt is open (the asset dialog's "&Done"
+    // or the bankrupt picture carries it on), nor behind the back of a card
+    // window whose OK does.
+    if (g.DebtPending || g.CardDialogOpen) return;
     CloseGameWindow(g, GameWindow::Dice);
     PlayerTurn(g);
     Pause(g, kNextTurnPauseMs);
@@ -439,13 +423,11 @@ void BankruptClick(Game& g) {
   if (Over(g)) return;
   const Player& p = Current(g);
   if (p.IsRobot || p.Bankrupt || !g.DebtPending) return;
-  DebtCause cause;
-  const int creditor = PendingDebtCreditor(g, &cause);
   // A settlement under way below this click (the bank waiting in its modal
   // asset dialog, a payment showing its message) carries the turn on itself
   // once its window has closed.
   const bool chain_waits = g.TurnDepth > 1;
-  DeclareBankrupt(g, creditor, cause);
+  DeclareBankruptForOpenDebt(g);
   g.ResumeAfterManage = -1;
   g.DebtPending = false;
   CloseGameWindow(g, GameWindow::Manage);

@@ -244,14 +244,14 @@ struct Game {
   uint64_t KeptUtilityEpoch = 0;
   // The casino window: the chosen field (-1 none), the field the total
   // satisfies (-2 none), the stake, the flashing frame's step, the stake box's
-  // text and the total shown after the throw (0 before it).
+  // text and the total shown after the throw (0 before it, -1 while the
+  // dice roll). The window is the current player's.
   int32_t BetChoice = -1;
   int32_t BetOutcome = -2;
   Dollars BetAmount = 0;
   int32_t FlashStep = 1;
   std::string BetAmountText = "10";
   int32_t BetTotal = 0;
-  int32_t BetPlayer = -1;
   // The jail window's player; its buttons act only for him.
   int32_t JailPlayer = -1;
 

@@ -125,13 +125,18 @@ TEST(Casino, APlayedBetIsSettledByTheThrow) {
       ASSERT_TRUE(NextThrowWillBe(f.g, c.total));
       f.ui.sounds.clear();
       EXPECT_TRUE(CasinoPlay(f.g));
-      EXPECT_EQ(CasinoWindowFor(f.g).dice, std::to_string(c.total));
+    };
+    // The window shows the total by the time the bet is settled.
+    std::string dice_shown;
+    f.ui.on_event = [&](const GameEvent& e) {
+      if (e.type == EventType::Bet) dice_shown = CasinoWindowFor(f.g).dice;
     };
     OpenCasinoWindow(f.g);
     EXPECT_EQ(f.P(0).Cash, 1500 + c.change);
     EXPECT_EQ(f.ui.tips, std::vector<std::string>{c.tip});
     EXPECT_EQ(f.ui.sounds,
               (std::vector<Sound>{Sound::Throw, c.change > 0 ? Sound::Win : Sound::Lost}));
+    EXPECT_EQ(dice_shown, std::to_string(c.total));
     EXPECT_FALSE(f.g.BetDialogOpen);
   }
 }

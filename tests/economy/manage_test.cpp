@@ -159,10 +159,19 @@ TEST_F(AssetDialog, BelongsToThePlayerWhoOpenedIt) {
 
 TEST(AssetDialogDone, ResumesTheTurnOnceTheDebtIsPaid) {
   struct Case {
+    const char* name;
     int resume;
-    bool dice_shown;
+    bool card_window_open;
+    int dice_mode;  // the dice window shown after Done (-1 none)
     int resume_after;
-  } cases[] = {{-1, true, -1}, {0, true, -1}, {4, false, -1}, {8, false, -1}, {1, false, 1}};
+  } cases[] = {
+      {"a landing: the end of the turn", -1, false, 1, -1},
+      {"0 works as -1", 0, false, 1, -1},
+      {"a card: its continuation ends the turn", 4, false, 1, -1},
+      {"bail: the turn starts again with a throw", 8, false, 0, -1},
+      {"a loan: the bank visit goes on by itself", 1, false, -1, 1},
+      {"the card window still up hands the turn on itself", 4, true, -1, 4},
+  };
   for (const Case& c : cases) {
     GameFixture h;
     Prepare(h);
@@ -171,16 +180,18 @@ TEST(AssetDialogDone, ResumesTheTurnOnceTheDebtIsPaid) {
     h.P(0).Cash = -100;
     h.g.DebtPending = true;
     h.g.ResumeAfterManage = c.resume;
+    if (c.card_window_open) OpenWindow(h.g, GameWindow::Card, WindowMode::Modeless);
     OpenManageDialog(h.g, kMortgage, false);
     ManageCardClick(h.g, 11);
     EXPECT_EQ(h.P(0).Cash, 25);
     ManageDone(h.g);
-    EXPECT_FALSE(h.g.ManageDialogOpen) << c.resume;
-    EXPECT_FALSE(h.g.DebtPending) << c.resume;
-    EXPECT_EQ(h.g.ResumeAfterManage, c.resume_after) << c.resume;
-    EXPECT_EQ(h.ui.IsOpen(GameWindow::Dice), c.dice_shown) << c.resume;
-    if (c.dice_shown) {
-      EXPECT_EQ(h.g.DiceMode, 1);
+    h.ui.RunUntilIdle();
+    EXPECT_FALSE(h.g.ManageDialogOpen) << c.name;
+    EXPECT_FALSE(h.g.DebtPending) << c.name;
+    EXPECT_EQ(h.g.ResumeAfterManage, c.resume_after) << c.name;
+    EXPECT_EQ(h.ui.IsOpen(GameWindow::Dice), c.dice_mode >= 0) << c.name;
+    if (c.dice_mode >= 0) {
+      EXPECT_EQ(h.g.DiceMode, c.dice_mode) << c.name;
     }
   }
 }

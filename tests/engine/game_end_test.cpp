@@ -4,13 +4,18 @@
 
 #include <vector>
 
+#include "cards/cards.h"
+#include "economy/manage.h"
+#include "engine/property_dialog.h"
 #include "engine/turn.h"
 #include "engine/ui_calls.h"
+#include "support/event_log.h"
 #include "support/game_fixture.h"
 
 namespace quorbis {
 namespace {
 
+using testing::EventLog;
 using testing::GameFixture;
 using testing::SeatSpec;
 
@@ -100,6 +105,123 @@ TEST(QuitGame, WorkPostedForTheOldGameIsDroppedInTheNext) {
   EXPECT_TRUE(fx.ui.IsOpen(GameWindow::Dice));
   EXPECT_EQ(fx.g.CurPlayer, 2);
   EXPECT_EQ(fx.ui.returned_to_title, 1);
+}
+
+TEST(GameEnd, TheLastBankruptcyLeavesTheBoardOnce) {
+  struct Case {
+    const char* name;
+    bool loser_is_robot;
+  } cases[] = {
+      {"the person cannot pay the computer's rent", false},
+      {"the computer cannot pay the person's rent", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    // The loser (player 0) has 50 and lands on the winner's Empire State.
+    GameFixture fx({{"Ann", c.loser_is_robot, kEasy, 50}, {"Bob", !c.loser_is_robot}});
+    EndWatch watch(fx);
+    fx.Own(28, 1);
+    fx.Seat(0, 23);
+    fx.NextThrows({5});
+    fx.Begin();
+    if (!c.loser_is_robot) {
+      DiceClick(fx.g);
+      PropertyClick(fx.g, kActPayRent);
+    }
+    fx.Run();
+    EXPECT_TRUE(fx.P(0).Bankrupt);
+    EXPECT_EQ(fx.ui.winner, 1);
+    EXPECT_EQ(fx.ui.tips.back(), "Congratulations Bob! You are the Quorbis of New York.");
+    EXPECT_EQ(fx.ui.returned_to_title, 1);
+    EXPECT_EQ(watch.depth_at_end, std::vector<int>{0});
+    EXPECT_EQ(watch.throws, 1);
+    for (int w = 0; w < kGameWindowCount; ++w) EXPECT_FALSE(fx.ui.open[w]) << "window " << w;
+  }
+}
+
+// Ann, Bob (a computer) and Cat: Ann gives up in the middle of her turn; the
+// game goes on with Bob's turn and then Cat's throw.
+struct GivingUp : GameFixture {
+  GivingUp() : GameFixture({{"Ann", false, kEasy, 100}, {"Bob", true}, {"Cat"}}), log(ui) {}
+  // Bob has played and Cat's throw works.
+  void ExpectTheGameGoesOn() {
+    EXPECT_TRUE(P(0).Bankrupt);
+    EXPECT_FALSE(g.DebtPending);
+    EXPECT_FALSE(ui.bankrupt_button);
+    Run();
+    EXPECT_EQ(log.Count(EventType::Throw, 1), 1);
+    ASSERT_EQ(g.CurPlayer, 2);
+    ASSERT_TRUE(ui.IsOpen(GameWindow::Dice));
+    EXPECT_EQ(g.DiceMode, 0);
+    DiceClick(g);
+    EXPECT_EQ(log.Count(EventType::Throw, 2), 1);
+  }
+  EventLog log;
+};
+
+TEST(GivingUp, AfterACardDebtTheNextPlayersCanStillThrow) {
+  GivingUp fx;
+  fx.Own(44, 0);  // enough to raise the school tax, if she wanted to
+  for (int i = 0; i < kDeckSize; ++i) fx.g.LuckCards[i].Used = i != 3;  // school tax 150
+  fx.Seat(0, 0);
+  fx.NextThrows({3});
+  fx.Begin();
+  DiceClick(fx.g);  // lands on LUCK
+  fx.Run();         // the card is played: 100 - 150
+  ASSERT_TRUE(fx.g.DebtPending);
+  ASSERT_TRUE(fx.ui.IsOpen(GameWindow::Card));
+  EXPECT_FALSE(CardOkEnabled(fx.g));
+  ASSERT_TRUE(fx.ui.bankrupt_button);
+
+  BankruptClick(fx.g);
+  EXPECT_FALSE(fx.ui.IsOpen(GameWindow::Card));
+  EXPECT_EQ(fx.S(44).Owner, -1);
+  EXPECT_EQ(fx.S(44).OwnerName.Trimmed(), "Bank");
+  fx.ExpectTheGameGoesOn();
+}
+
+TEST(GivingUp, ARentSheCannotRaiseAtAllPassesTheTurnAtOnce) {
+  GivingUp fx;
+  fx.Own(28, 1);  // rent 70, and she owns nothing
+  fx.P(0).Cash = 50;
+  fx.Seat(0, 23);
+  fx.NextThrows({5});
+  fx.Begin();
+  DiceClick(fx.g);
+  PropertyClick(fx.g, kActPayRent);
+  fx.ExpectTheGameGoesOn();
+}
+
+TEST(GivingUp, InTheBanksRepaymentDialogTheMoveEndsAndTheTurnPassesOnce) {
+  GivingUp fx;
+  fx.Own(26, 0);  // sells for 280: enough to be offered the dialog
+  fx.P(0).Cash = 0;
+  fx.P(0).Loan = 100;  // 115 due at the bank
+  fx.P(0).PassedGo = true;
+  int dialogs = 0;
+  fx.ui.on_modal = [&](GameWindow w) {
+    if (w != GameWindow::Manage) return;
+    ++dialogs;
+    BankruptClick(fx.g);
+  };
+  fx.Seat(0, 10);
+  fx.NextThrows({12});  // passes the bank on the way to 22
+  fx.Begin();
+  DiceClick(fx.g);
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_EQ(fx.ui.stuck_modals, 0);
+  EXPECT_FALSE(fx.ui.IsOpen(GameWindow::Property));
+  EXPECT_FALSE(fx.ui.IsOpen(GameWindow::Bank));
+  fx.ExpectTheGameGoesOn();
+}
+
+TEST(GivingUp, IsRefusedWithoutAnOpenDebt) {
+  GivingUp fx;
+  fx.Begin();
+  BankruptClick(fx.g);
+  EXPECT_FALSE(fx.P(0).Bankrupt);
+  EXPECT_TRUE(fx.ui.IsOpen(GameWindow::Dice));
+  EXPECT_EQ(fx.g.CurPlayer, 0);
 }
 
 }  // namespace

@@ -6,29 +6,15 @@
 #include <vector>
 
 #include "engine/ui_calls.h"
+#include "support/event_log.h"
 #include "support/game_fixture.h"
 
 namespace quorbis {
 namespace {
 
+using testing::EventLog;
 using testing::GameFixture;
 using testing::SeatSpec;
-
-int CountEvents(const std::vector<GameEvent>& events, EventType type, int player = -1) {
-  int n = 0;
-  for (const GameEvent& e : events)
-    if (e.type == type && (player < 0 || e.player == player)) ++n;
-  return n;
-}
-
-// Records every event of a fixture's game.
-struct EventLog {
-  explicit EventLog(GameFixture& fx) {
-    fx.ui.on_event = [this](const GameEvent& e) { events.push_back(e); };
-  }
-  int Count(EventType type, int player = -1) const { return CountEvents(events, type, player); }
-  std::vector<GameEvent> events;
-};
 
 TEST(RollDice, TotalsFollowTheTwoUnevenDice) {
   // Each die shows 1 and 6 half as often as 2..5, so the totals 2..12 come
@@ -77,7 +63,7 @@ TEST(PlayerTurn, PassesToTheNextPlayerStillInTheGame) {
 
 TEST(PersonTurn, ThrowMoveEndOfTurnThenTheComputerPlaysAndHandsBack) {
   GameFixture fx;  // Ann (person), Bob (computer)
-  EventLog log(fx);
+  EventLog log(fx.ui);
   fx.Seat(0, 40);
   fx.NextThrows({8});
   fx.Begin();
@@ -104,7 +90,7 @@ TEST(PersonTurn, ThrowMoveEndOfTurnThenTheComputerPlaysAndHandsBack) {
 
 TEST(PersonTurn, ASecondClickDuringTheThrowDoesNothing) {
   GameFixture fx;
-  EventLog log(fx);
+  EventLog log(fx.ui);
   fx.Seat(0, 0);
   fx.NextThrows({4});
   fx.Begin();
@@ -178,7 +164,7 @@ TEST(ComputerTurn, ShowsThePropertyCardForAWhileThenDecides) {
 
 TEST(ComputerTurn, TheNextTurnIsPostedNotNested) {
   GameFixture fx({{"Ann", true}, {"Bob", true}, {"Cat"}});
-  EventLog log(fx);
+  EventLog log(fx.ui);
   fx.Seat(0, 0);
   MainLoop(fx.g);
   // Ann's turn is over; Bob's waits in the queue, not on the stack.

@@ -1,7 +1,9 @@
 #include "support/fuzz_driver.h"
 
 #include "cards/cards.h"
+#include "cards/casino.h"
 #include "cards/jail.h"
+#include "economy/bank.h"
 #include "economy/manage.h"
 #include "engine/property_dialog.h"
 #include "engine/turn.h"
@@ -37,6 +39,34 @@ int FuzzDriver::Pick(int n) {
   return static_cast<int>(rng_.NextU64() % static_cast<uint64_t>(n));
 }
 
+std::string FuzzDriver::AmountText() {
+  // Sensible amounts most of the time, and the texts a careless or hostile
+  // person may type or paste.
+  const Dollars cash = g_.Players[g_.CurPlayer].Cash;
+  const Dollars some =
+      cash > 0 ? 1 + static_cast<Dollars>(rng_.NextU64() % static_cast<uint64_t>(cash)) : 10;
+  switch (Pick(12)) {
+    case 0:
+      return "";
+    case 1:
+      return "abc";
+    case 2:
+      return "-50";
+    case 3:
+      return "0";
+    case 4:
+      return "99999999999999999999999";
+    case 5:
+      return " 150.5";
+    case 6:
+      return std::to_string(cash);
+    case 7:
+      return std::to_string(cash + 1);
+    default:
+      return std::to_string(some);
+  }
+}
+
 void FuzzDriver::AnswerManage(bool modal) {
   // Click enabled cards at random, then "&Done"; a modal dialog (a loan to
   // repay) that cannot be left by "&Done" is left by giving up.
@@ -49,10 +79,61 @@ void FuzzDriver::AnswerManage(bool modal) {
       ManageCardClick(g_, cards[Pick(static_cast<int>(cards.size()))]);
       continue;
     }
+    if (modal && ManageModeSwitchOffered(g_) && Pick(4) == 0) {
+      ManageSwitchMode(g_, Pick(2) == 0 ? kSell : kMortgage);
+      continue;
+    }
     ManageDone(g_);
-    if (modal && g_.ManageDialogOpen && cards.empty()) BankruptClick(g_);
+    if (modal && g_.ManageDialogOpen && cards.empty()) {
+      // Nothing left to raise the loan with: give up, by the dialog's own
+      // button or by the bankrupt picture.
+      if (ManageGiveUpOffered(g_) && Pick(2) == 0)
+        ManageGiveUp(g_);
+      else
+        BankruptClick(g_);
+    }
     if (!modal) return;
   }
+}
+
+void FuzzDriver::AnswerBank() {
+  for (int tries = 0; tries < 16 && g_.BankDialogOpen; ++tries) {
+    if (g_.BankBusiness < 0) {
+      const int business = Pick(4);
+      if (business == 3 || !BankChoiceEnabled(g_, business)) {
+        BankCancel(g_);
+        return;
+      }
+      BankChoose(g_, business);
+      continue;
+    }
+    if (Pick(4) == 0)
+      BankBack(g_);
+    else
+      BankOk(g_, AmountText());
+  }
+  if (g_.BankDialogOpen) BankCancel(g_);
+}
+
+void FuzzDriver::AnswerCasino() {
+  for (int tries = 0; tries < 16 && g_.BetDialogOpen; ++tries) {
+    switch (Pick(5)) {
+      case 0:
+        CasinoCancel(g_);
+        return;
+      case 1:
+      case 2:
+        CasinoChoose(g_, Pick(kBetFieldCount));
+        break;
+      case 3:
+        CasinoSetAmountText(g_, AmountText());
+        break;
+      default:
+        CasinoPlay(g_);
+        break;
+    }
+  }
+  if (g_.BetDialogOpen) CasinoCancel(g_);
 }
 
 void FuzzDriver::AnswerModal(GameWindow w) {
@@ -60,8 +141,14 @@ void FuzzDriver::AnswerModal(GameWindow w) {
     case GameWindow::Manage:
       AnswerManage(true);
       break;
+    case GameWindow::Bank:
+      AnswerBank();
+      break;
+    case GameWindow::Casino:
+      AnswerCasino();
+      break;
     default:
-      // The bank and the casino: leave without business for now.
+      // No other window opens modal for a person.
       CloseGameWindow(g_, w);
       break;
   }
@@ -80,12 +167,13 @@ std::vector<FuzzDriver::Action> FuzzDriver::Choices() {
       out.push_back({"property " + std::to_string(i), [this, i] { PropertyClick(g_, i); }, 8});
     }
   }
-  if (g_.CardDialogOpen && person) out.push_back({"card ok", [this] { CardOk(g_); }, 8});
+  if (g_.CardDialogOpen && CardOkEnabled(g_)) out.push_back({"card ok", [this] { CardOk(g_); }, 8});
   if (g_.JailDialogOpen && person) {
-    const Player& p = g_.Players[g_.CurPlayer];
-    out.push_back({"jail bail", [this] { JailClick(g_, kPostBail); }, 4});
-    if (p.JailTurns < 2) out.push_back({"jail stay", [this] { JailClick(g_, kStayInJail); }, 4});
-    if (p.JailCards >= 1) out.push_back({"jail card", [this] { JailClick(g_, kUseCard); }, 4});
+    const JailWindowView jail = JailWindowFor(g_);
+    for (int i = 0; i < kJailButtonCount; ++i) {
+      if (!jail.buttons[i].visible || !jail.buttons[i].enabled) continue;
+      out.push_back({"jail " + std::to_string(i), [this, i] { JailClick(g_, i); }, 4});
+    }
   }
   if (g_.ManageDialogOpen && person) out.push_back({"manage", [this] { AnswerManage(false); }, 8});
   if (person && !g_.ManageDialogOpen &&

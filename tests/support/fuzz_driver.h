@@ -1,6 +1,8 @@
 // Plays a game in which every person is answered by a seeded random choice
-// among the enabled buttons of the windows the game has open, including the
-// action bar and the bankrupt picture. Computer players play themselves.
+// among the enabled buttons of the windows the game has open (dice, property,
+// card, jail, bank, casino and asset dialogs, with random amounts typed into
+// the bank and casino, bad ones included), the action bar and the bankrupt
+// picture. Computer players play themselves.
 // Reports a stuck state: a running game in which nothing is posted and no
 // person has a button that carries the game on.
 #pragma once
@@ -44,6 +46,10 @@ class FuzzDriver {
   std::vector<Action> Choices();
   void AnswerModal(GameWindow w);
   void AnswerManage(bool modal);
+  void AnswerBank();
+  void AnswerCasino();
+  // A text for an amount box: mostly sensible, sometimes not.
+  std::string AmountText();
   int Pick(int n);
 
   Game& g_;
