@@ -39,12 +39,13 @@ constexpr SquareSet Bit(int s) {
   return SquareSet{1} << s;
 }
 
-// What never changes on the board: the squares that can be owned, and the
-// buildings of each colour group.
+// What never changes on the board: the squares that can be owned, the
+// buildings of each colour group, and the dearest square of a fresh board.
 struct BoardTables {
   std::array<int8_t, kSquareCount> properties{};
   int property_count = 0;
   std::array<SquareSet, kGroupCount> groups{};
+  int dearest = 0;
 };
 
 BoardTables MakeBoardTables() {
@@ -52,8 +53,9 @@ BoardTables MakeBoardTables() {
   Game fresh;
   InitBoard(fresh);
   for (int s = 1; s < kSquareCount; ++s) {
-    if (fresh.Squares[s].Kind == kProperty)
-      t.properties[t.property_count++] = static_cast<int8_t>(s);
+    if (fresh.Squares[s].Kind != kProperty) continue;
+    t.properties[t.property_count++] = static_cast<int8_t>(s);
+    if (fresh.Squares[s].Price > fresh.Squares[t.dearest].Price) t.dearest = s;
   }
   for (int group = 1; group <= kGroupCount; ++group) {
     for (int s : GroupSquares(group)) t.groups[group - 1] |= Bit(s);
@@ -134,7 +136,10 @@ void TakeOverOrPay(Game& g) {
             take = RaiseCash(g, cost);
           }
         } else {
-          take = me.Cash >= 2 * RobotRichLimit(g);
+          // Any one square's price bounds the dearest from below: most of the
+          // time that settles it without a look at the whole board.
+          const Dollars lower = 3 * std::max(sq.Price, g.Squares[Board().dearest].Price);
+          take = me.Cash >= 2 * lower && me.Cash >= 2 * RobotRichLimit(g);
         }
         break;
       default:  // Easy never takes a square by force
