@@ -59,8 +59,7 @@ QPixmap GroupIcon(int group, int index) {
   QPixmap pix = Loaded(QStringLiteral("asset_%1_%2.png").arg(kGroupFiles[group]).arg(index));
   if (!pix.isNull() && group != 0) return pix;
   if (index == 1) return PlainIcon(QColor(150, 150, 150), QStringLiteral("M"), Qt::black);
-  return PlainIcon(kGroupColors[group], index >= 3 ? QString::number(index) : QString(),
-                   Qt::black);
+  return PlainIcon(kGroupColors[group], index >= 3 ? QString::number(index) : QString(), Qt::black);
 }
 
 QPixmap TrustMortgagedIcon() {

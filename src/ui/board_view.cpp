@@ -15,10 +15,11 @@ struct BarButton {
   const char* caption;
 };
 // Game menu, upgrade, sell, mortgage, unmortgage, at their places on the bar.
-constexpr BarButton kBarButtons[5] = {
-    {0, 78, "bar_menu", "MENU"},          {78, 116, "bar_upgrade", "UPGRADE"},
-    {194, 68, "bar_sell", "SELL"},        {262, 135, "bar_mortgage", "MORTGAGE"},
-    {397, 160, "bar_unmortgage", "UNMORTGAGE"}};
+constexpr BarButton kBarButtons[5] = {{0, 78, "bar_menu", "MENU"},
+                                      {78, 116, "bar_upgrade", "UPGRADE"},
+                                      {194, 68, "bar_sell", "SELL"},
+                                      {262, 135, "bar_mortgage", "MORTGAGE"},
+                                      {397, 160, "bar_unmortgage", "UNMORTGAGE"}};
 // The asset dialog's mode of each asset button.
 constexpr int kManageModes[5] = {-1, kUpgrade, kSell, kMortgage, kUnmortgage};
 

@@ -28,9 +28,9 @@ DiceWindow::DiceWindow(Game& g, QWidget* owner)
   setObjectName(QStringLiteral("dice"));
   setFocusPolicy(Qt::StrongFocus);
   SetBackground(Picture(QStringLiteral("appdata/dice_dialog.jpg")), QColor(10, 10, 10));
-  button_ = new PictureButton(DicePicture(mode_, false),
-                              mode_ == 1 ? QStringLiteral("FINISH TURN") : QStringLiteral("ROLL DICE"),
-                              this);
+  button_ = new PictureButton(
+      DicePicture(mode_, false),
+      mode_ == 1 ? QStringLiteral("FINISH TURN") : QStringLiteral("ROLL DICE"), this);
   button_->setObjectName(QStringLiteral("diceButton"));
   button_->setGeometry(81, 29, 152, 61);
   button_->SetPlateColor(mode_ == 1 ? QColor(150, 60, 0) : QColor(20, 110, 40));
@@ -98,6 +98,7 @@ void DiceWindow::showEvent(QShowEvent* e) {
   Place();
   activateWindow();
   setFocus();
+  if (!HasRealScreen()) return;
   // A soft fade-in that does not hold up the turn.
   setWindowOpacity(0.12);
   auto* fade = new QPropertyAnimation(this, "windowOpacity", this);

@@ -70,10 +70,9 @@ QPixmap Portrait(int icon) {
   if (!pix.isNull()) return pix;
   // A plain face on a coloured disc, so that a missing file still tells the
   // portraits apart.
-  static const QColor kShades[12] = {
-      {231, 76, 60},  {155, 89, 182}, {52, 152, 219}, {26, 188, 156},
-      {241, 196, 15}, {230, 126, 34}, {41, 128, 185}, {39, 174, 96},
-      {192, 57, 43},  {142, 68, 173}, {22, 160, 133}, {211, 84, 0}};
+  static const QColor kShades[12] = {{231, 76, 60},  {155, 89, 182}, {52, 152, 219}, {26, 188, 156},
+                                     {241, 196, 15}, {230, 126, 34}, {41, 128, 185}, {39, 174, 96},
+                                     {192, 57, 43},  {142, 68, 173}, {22, 160, 133}, {211, 84, 0}};
   QPixmap plain(64, 64);
   plain.fill(QColor(200, 200, 200));
   QPainter p(&plain);

@@ -53,6 +53,8 @@ int main(int argc, char** argv) {
 
   static quorbis::Game game;
   quorbis::SetOptionDefaults(game);
+  // One seed per run, from the clock; a game is never re-seeded.
+  game.rng.Seed(quorbis::Rng::ClockSeed());
   quorbis::ResolvePaths(game, QCoreApplication::applicationDirPath().toStdString());
   quorbis::ui::SetPictureRoot(QString::fromStdString(game.AppPath));
 

@@ -239,7 +239,7 @@ void MainWindow::ShowHoverCard(int square) {
   }
   hover_->RefreshInfo();
   hover_->show();
-  hover_->raise();
+  RaiseWindow(hover_);
 }
 
 void MainWindow::CloseHoverCard() {
@@ -295,13 +295,13 @@ void MainWindow::CloseGameMenu() {
 }
 
 bool MainWindow::ConfirmQuit() {
-  return AskYesNo(this, QStringLiteral("Quit Game"), QStringLiteral("Are you sure to quit the game?"),
-                  QMessageBox::Information);
+  return AskYesNo(this, QStringLiteral("Quit Game"),
+                  QStringLiteral("Are you sure to quit the game?"), QMessageBox::Information);
 }
 
 bool MainWindow::ConfirmExit() {
-  return AskYesNo(this, QStringLiteral("Exit Game"), QStringLiteral("Are you sure to exit the game?"),
-                  QMessageBox::Information);
+  return AskYesNo(this, QStringLiteral("Exit Game"),
+                  QStringLiteral("Are you sure to exit the game?"), QMessageBox::Information);
 }
 
 void MainWindow::OpenHelp() {
@@ -316,12 +316,13 @@ void MainWindow::OpenCredits() {
 }
 
 void MainWindow::ShowAbout() {
-  Inform(this, QStringLiteral("About"),
-         QStringLiteral("Plutora Games - Quorbis of New York\n\nClassic Board Games Ver: %1.%2.%3\n\n"
-                        "Free software: every picture, sound and tune is the game's own.")
-             .arg(build::kVersionMajor)
-             .arg(build::kVersionMinor)
-             .arg(build::kVersionPatch));
+  Inform(
+      this, QStringLiteral("About"),
+      QStringLiteral("Plutora Games - Quorbis of New York\n\nClassic Board Games Ver: %1.%2.%3\n\n"
+                     "Free software: every picture, sound and tune is the game's own.")
+          .arg(build::kVersionMajor)
+          .arg(build::kVersionMinor)
+          .arg(build::kVersionPatch));
 }
 
 }  // namespace quorbis::ui

@@ -10,15 +10,14 @@
 
 #include "state/game_state.h"
 #include "ui/board_view.h"
+#include "ui/menus.h"
+#include "ui/property_window.h"
 #include "ui/side_panel.h"
 #include "ui/skin.h"
 
 class QLabel;
 
 namespace quorbis::ui {
-
-class PopMenu;
-class HoverCard;
 
 inline constexpr char kCaption[] = "Plutora Games - Quorbis of New York";
 

@@ -46,9 +46,9 @@ ManageWindow::ManageWindow(Game& g, QWidget* owner) : SkinnedWindow(owner, {431,
   price_ = WhiteLabel(this, QRect(25, 262, 136, 23), 9, true, Qt::AlignCenter);
   detail_ = WhiteLabel(this, QRect(186, 204, 225, 60), 10.5, false, Qt::AlignLeft | Qt::AlignTop);
   detail_->setObjectName(QStringLiteral("detail"));
-  done_ = new LabelButton(QString::fromLatin1(kManageDoneCaption.data(),
-                                              static_cast<int>(kManageDoneCaption.size())),
-                          this);
+  done_ = new LabelButton(
+      QString::fromLatin1(kManageDoneCaption.data(), static_cast<int>(kManageDoneCaption.size())),
+      this);
   done_->setObjectName(QStringLiteral("done"));
   done_->setGeometry(236, 270, 80, 28);
   give_up_ = new LabelButton(QString::fromLatin1(kManageGiveUpCaption.data(),
@@ -85,8 +85,8 @@ ManageWindow::ManageWindow(Game& g, QWidget* owner) : SkinnedWindow(owner, {431,
 
 void ManageWindow::Rebuild() {
   mode_ = g_.ManageMode;
-  title_ = QString::fromLatin1(ManageTitle(mode_).data(),
-                               static_cast<int>(ManageTitle(mode_).size()));
+  title_ =
+      QString::fromLatin1(ManageTitle(mode_).data(), static_cast<int>(ManageTitle(mode_).size()));
   const std::array<ManageGridCell, kManageCardCount> grid = ManageGrid();
   for (int i = 0; i < kManageCardCount; ++i) {
     Card& c = cards_[i];
@@ -127,8 +127,8 @@ void ManageWindow::Hover(int square) {
     picture_ = QPixmap();
     name_->clear();
     price_->clear();
-    detail_->setText(QString::fromLatin1(ManageHint(mode_).data(),
-                                         static_cast<int>(ManageHint(mode_).size())));
+    detail_->setText(
+        QString::fromLatin1(ManageHint(mode_).data(), static_cast<int>(ManageHint(mode_).size())));
   } else {
     const ManageHover h = ManageHoverFor(g_, square, mode_);
     name_->setText(QString::fromStdString(h.name));

@@ -50,7 +50,7 @@ void RunModal(SkinnedWindow* w) {
   QObject::connect(w, &SkinnedWindow::closed, &loop, &QEventLoop::quit);
   w->setWindowModality(Qt::ApplicationModal);
   w->show();
-  w->raise();
+  RaiseWindow(w);
   w->activateWindow();
   if (w->isVisible()) loop.exec();
 }
@@ -194,9 +194,9 @@ HelpWindow::HelpWindow(Game& g, QWidget* owner) : QDialog(owner), g_(g) {
   auto* text = new QLabel(this);
   text->setObjectName(QStringLiteral("helpText"));
   text->setGeometry(20, 20, 389, 105);
-  text->setText(
-      QStringLiteral("Shortcut Key:\r\n\r\n    Esc Key - Boss Key, Hide/show the game quickly.\r\n\r\n"
-                     "    F7 Key - Set game mute/unmute."));
+  text->setText(QStringLiteral(
+      "Shortcut Key:\r\n\r\n    Esc Key - Boss Key, Hide/show the game quickly.\r\n\r\n"
+      "    F7 Key - Set game mute/unmute."));
   auto* more = new QLabel(QStringLiteral("More Questions :"), this);
   more->setGeometry(20, 132, 389, 22);
   const QString links[2] = {QString::fromLatin1(build::kHomeUrl),
@@ -258,15 +258,14 @@ void CreditsWindow::paintEvent(QPaintEvent* e) {
   p.setPen(Qt::white);
   p.setFont(Arial(10.5));
   p.drawText(QRect(40, 80, width() - 80, 340), Qt::AlignLeft | Qt::TextWordWrap,
-             QStringLiteral(
-                 "Made by the Quorbis of New York team.\n\n"
-                 "Pictures, sounds and music are made by the game's own generators.\n\n"
-                 "Built with:\n"
-                 "  Qt 6 (LGPL 3)\n"
-                 "  SDL2 and SDL2_mixer (zlib licence)\n"
-                 "  Liberation Sans fonts (SIL Open Font Licence 1.1)\n"
-                 "  DejaVu Sans fonts (free licence, Bitstream Vera derived)\n"
-                 "  Noto Color Emoji (SIL Open Font Licence 1.1)"));
+             QStringLiteral("Made by the Quorbis of New York team.\n\n"
+                            "Pictures, sounds and music are made by the game's own generators.\n\n"
+                            "Built with:\n"
+                            "  Qt 6 (LGPL 3)\n"
+                            "  SDL2 and SDL2_mixer (zlib licence)\n"
+                            "  Liberation Sans fonts (SIL Open Font Licence 1.1)\n"
+                            "  DejaVu Sans fonts (free licence, Bitstream Vera derived)\n"
+                            "  Noto Color Emoji (SIL Open Font Licence 1.1)"));
 }
 
 }  // namespace quorbis::ui

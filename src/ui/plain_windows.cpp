@@ -212,7 +212,8 @@ void BankWindow::paintEvent(QPaintEvent* e) {
   }
   p.setFont(Arial(12, true));
   p.setPen(Qt::white);
-  for (int i = 1; i <= 3; ++i) p.drawText(QRect(60, 60 + 34 * (i - 1), 380, 28), Qt::AlignLeft, lines_[i]);
+  for (int i = 1; i <= 3; ++i)
+    p.drawText(QRect(60, 60 + 34 * (i - 1), 380, 28), Qt::AlignLeft, lines_[i]);
   p.drawText(QRect(60, 216, 170, 26), Qt::AlignLeft | Qt::AlignVCenter, lines_[4]);
   WriteCentred(p, QRect(20, 250, 440, 40), lines_[5], 10.5, false, QColor(255, 246, 224));
 }
@@ -286,8 +287,8 @@ void CasinoWindow::paintEvent(QPaintEvent* e) {
       p.setPen(QPen(QColor(255, 201, 60), 1.5));
       p.setBrush(QColor(0, 60, 30));
       p.drawRoundedRect(r, 6, 6);
-      WriteCentred(p, QRect(r.x(), r.y() + 20, r.width(), 60), QString::fromLatin1(BetCaption(field)),
-                   36, true, QColor(255, 201, 60));
+      WriteCentred(p, QRect(r.x(), r.y() + 20, r.width(), 60),
+                   QString::fromLatin1(BetCaption(field)), 36, true, QColor(255, 201, 60));
     }
     if (field == v.choice) {
       const QPixmap coin = Picture(QStringLiteral("appdata/coin.png"));

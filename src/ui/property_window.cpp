@@ -18,11 +18,11 @@ QRect T(int x, int y, int w, int h) {
   return QRect(Px(x), Px(y), Px(w), Px(h));
 }
 
-const CardLayout kDialogLayout{T(750, 1710, 1515, 585), T(3150, 2250, 2970, 315),
-                               T(420, 2520, 2085, 405), T(3090, 2640, 3075, 2925),
+const CardLayout kDialogLayout{T(750, 1710, 1515, 585),  T(3150, 2250, 2970, 315),
+                               T(420, 2520, 2085, 405),  T(3090, 2640, 3075, 2925),
                                T(435, 3030, 2070, 2775), 10.5};
-const CardLayout kHoverLayout{T(510, 420, 1455, 585), T(2910, 960, 2970, 315),
-                              T(210, 1200, 2055, 435), T(2880, 1380, 3045, 2895),
+const CardLayout kHoverLayout{T(510, 420, 1455, 585),   T(2910, 960, 2970, 315),
+                              T(210, 1200, 2055, 435),  T(2880, 1380, 3045, 2895),
                               T(210, 1740, 2070, 2775), 10.5};
 
 // A card without its background picture: cream paper with navy bands.

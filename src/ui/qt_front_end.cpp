@@ -6,7 +6,9 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "economy/manage.h"
 #include "engine/turn.h"
+#include "engine/ui_calls.h"
 #include "render/board_renderer.h"
 #include "ui/dice_window.h"
 #include "ui/look.h"
@@ -135,7 +137,7 @@ void QtFrontEnd::ShowWindow(GameWindow w, WindowMode mode) {
     return;
   }
   win->show();
-  win->raise();
+  RaiseWindow(win);
   if (!robot) win->activateWindow();
 }
 
@@ -183,6 +185,7 @@ void QtFrontEnd::ShowTip(std::string_view text, int seconds) {
   tip_ = tip;
   connect(tip, &SkinnedWindow::closed, tip, &QObject::deleteLater);
   RunModal(tip);
+  if (tip_ == tip) tip_ = nullptr;
   main_.activateWindow();
 }
 

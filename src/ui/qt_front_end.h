@@ -13,11 +13,9 @@
 #include "engine/front_end.h"
 #include "state/game_state.h"
 #include "ui/main_window.h"
+#include "ui/tip_window.h"
 
 namespace quorbis::ui {
-
-class SkinnedWindow;
-class TipWindow;
 
 // Where sounds and music go (the sound system plugs in here; without one the
 // game runs silently).

@@ -302,7 +302,8 @@ void SetupDialog::Sync() {
     c.level->setEnabled(setup_.LevelEnabled(i));
     c.kind->setCurrentIndex(col.is_robot ? 1 : 0);
     c.level->setCurrentIndex(col.level);
-    QPixmap face = Portrait(col.icon).scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap face =
+        Portrait(col.icon).scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     c.portrait->SetPicture(face);
     static_cast<ColorButton*>(c.swatch)->SetColor(ToColor(kPlayerColors[col.color_index]));
   }

@@ -96,8 +96,7 @@ void PlayerPanel::mousePressEvent(QMouseEvent* e) {
 
 // --- CurrentPanel ----------------------------------------------------------
 
-CurrentPanel::CurrentPanel(Game& g, QWidget* parent)
-    : PlayerPanel(4, parent, {256, 300}), g_(g) {
+CurrentPanel::CurrentPanel(Game& g, QWidget* parent) : PlayerPanel(4, parent, {256, 300}), g_(g) {
   setMouseTracking(true);
 }
 

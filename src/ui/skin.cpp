@@ -17,6 +17,13 @@ namespace {
 constexpr char kBorderRadius[] = "quorbisBorderRadius";
 constexpr char kRegionRadius[] = "quorbisRegionRadius";
 
+// The offscreen platform (tests, benchmarks) has no window masks, opacity or
+// stacking; asking for them there only fills the log.
+bool RealScreen() {
+  static const bool real = QGuiApplication::platformName() != QStringLiteral("offscreen");
+  return real;
+}
+
 bool ValidUnit(int unit) {
   return unit == kTwipsUnit || unit == kPixelUnit;
 }
@@ -36,7 +43,7 @@ QRegion RoundedRegion(QSize size, int radius) {
 
 void ApplyRegion(QWidget* w) {
   const QVariant r = w->property(kRegionRadius);
-  if (!r.isValid() || w->width() <= 0 || w->height() <= 0) return;
+  if (!r.isValid() || w->width() <= 0 || w->height() <= 0 || !RealScreen()) return;
   w->setMask(RoundedRegion(w->size(), r.toInt()));
 }
 
@@ -115,6 +122,7 @@ void PaintSkinBorder(QPainter& p, const QWidget* w) {
 int SetWindowOpacity(QWidget* w, int alpha, QColor key, int mode) {
   if (alpha < 0 || alpha > 255) return 1;
   if (!w) return 2;
+  if (!RealScreen()) return 0;
   if (mode == 0) {
     w->setWindowOpacity(alpha / 255.0);
     return 0;
@@ -139,6 +147,14 @@ void FadeOutForm(QWidget* w) {
 
 void FadeInForm(QWidget* w) {
   if (w) Fade(w, 30, false);
+}
+
+bool HasRealScreen() {
+  return RealScreen();
+}
+
+void RaiseWindow(QWidget* w) {
+  if (w && RealScreen()) w->raise();
 }
 
 // --- SkinnedWindow -------------------------------------------------------
@@ -265,8 +281,10 @@ void PictureButton::paintEvent(QPaintEvent*) {
   }
   p.setRenderHint(QPainter::Antialiasing);
   QColor plate = plate_;
-  if (lit_) plate = plate.lighter(150);
-  else if (hover_ && isEnabled()) plate = plate.lighter(120);
+  if (lit_)
+    plate = plate.lighter(150);
+  else if (hover_ && isEnabled())
+    plate = plate.lighter(120);
   if (!isEnabled()) plate = plate.darker(130);
   QLinearGradient shade(0, 0, 0, height());
   shade.setColorAt(0, plate.lighter(130));

@@ -33,6 +33,10 @@ void DragForm(QWidget* w);
 void FadeOutForm(QWidget* w);
 // Fades in in 8 steps of 30 ms.
 void FadeInForm(QWidget* w);
+// False on the offscreen platform, which has no masks, opacity or stacking.
+bool HasRealScreen();
+// Brings a top-level window to the front (where the platform can).
+void RaiseWindow(QWidget* w);
 
 // A borderless game window: a background picture (or a plain fill when the
 // file is missing), rounded corners, not in the task bar, owned by the main
