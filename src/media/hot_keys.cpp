@@ -188,10 +188,9 @@ void HotKeys::ShowAllForms() {
   main_minimised_ = false;
   QWidget* top = QApplication::activeModalWidget();
   if (!top) top = main_;
-  if (top && top->isVisible()) {
-    top->raise();
-    top->activateWindow();
-  }
+  // Mapped again in order, the windows already stack as they did; the
+  // topmost takes the focus back.
+  if (top && top->isVisible()) top->activateWindow();
 }
 
 bool HotKeys::eventFilter(QObject* watched, QEvent* event) {
