@@ -221,7 +221,7 @@ class Band {
     for (const MelodyNote& m : song_.melody) {
       const double at = Time(m.bar - 1, m.beat);
       const double length = Time(m.bar - 1, m.beat + m.length) - at - 0.03;
-      Place(VibesNote(NoteNumber(m.name), 0.8 * Vary(), length), Humanize(at), 0.34, 0.25, 0.35);
+      Place(VibesNote(NoteNumber(m.name), 0.8 * Vary(), length), Humanize(at), 0.48, 0.25, 0.35);
     }
     const Stereo wet = Reverb(send_, 0.65, 0.35, true);
     Stereo out(frames_);
@@ -281,7 +281,7 @@ class Band {
     const auto notes = Voicing(c);
     for (size_t k = 0; k < notes.size(); ++k) {
       const double pan = -0.35 + 0.2 * double(k);
-      Place(PianoNote(notes[k], velocity * Vary(), seconds), at + 0.004 * double(k), 0.16, pan,
+      Place(PianoNote(notes[k], velocity * Vary(), seconds), at + 0.004 * double(k), 0.135, pan,
             0.4);
     }
   }
@@ -335,7 +335,7 @@ class Band {
       const double at = Time(bar, beat);
       const double seconds = Time(bar, beat + length) - at;
       Place(BassNote(Nearest(pc), (beat == 0 ? 0.95 : 0.8) * Vary(), seconds, rnd_), Humanize(at),
-            0.5, 0.0, 0.1);
+            0.32, 0.0, 0.1);
     }
   }
 
@@ -355,18 +355,18 @@ class Band {
     const bool stop = song_.bars[size_t(bar)].stop;
     static constexpr double kRide[][2] = {{0, 0.6}, {1, 0.8}, {1.5, 0.45},
                                           {2, 0.6}, {3, 0.8}, {3.5, 0.45}};
+    // The ride keeps time through a break; the rest of the kit rests.
     for (const auto& r : kRide) {
-      if (stop && r[0] > 0) break;
-      Place(Ride(r[1] * Vary(), rnd_), Humanize(Time(bar, r[0])), 0.07, 0.45, 0.3);
+      Place(Ride(r[1] * Vary(), rnd_), Humanize(Time(bar, r[0])), 0.5, 0.45, 0.3);
     }
     for (double beat : {1.0, 3.0}) {
-      Place(Chick(0.8 * Vary(), rnd_), Humanize(Time(bar, beat)), 0.06, -0.3, 0.1);
-      if (song_.snaps) Place(Snap(0.9 * Vary(), rnd_), Humanize(Time(bar, beat)), 0.12, 0.1, 0.4);
+      Place(Chick(0.8 * Vary(), rnd_), Humanize(Time(bar, beat)), 0.3, -0.3, 0.1);
+      if (song_.snaps) Place(Snap(0.9 * Vary(), rnd_), Humanize(Time(bar, beat)), 1.0, 0.1, 0.4);
     }
     if (stop) return;
     for (double beat : {0.0, 1.0, 2.0, 3.0})
-      Place(Brush(0.7 * Vary(), rnd_), Time(bar, beat), 0.03, -0.1, 0.2);
-    Place(Kick(0.8 * Vary()), Time(bar, 0), 0.18, 0.0, 0.05);
+      Place(Brush(0.7 * Vary(), rnd_), Time(bar, beat), 0.2, -0.1, 0.2);
+    Place(Kick(0.8 * Vary()), Time(bar, 0), 0.28, 0.0, 0.05);
   }
 
   const Song& song_;
