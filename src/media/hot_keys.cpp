@@ -71,8 +71,11 @@ void HotKeys::UnregisterGameHotKeys() {
   if (!registered_) return;
   registered_ = false;
   grab_->Release();
-  qApp->removeEventFilter(this);
-  disconnect(qApp, &QGuiApplication::applicationStateChanged, this, &HotKeys::OnApplicationState);
+  // The application may be gone already when the game's objects go.
+  if (QCoreApplication* app = QCoreApplication::instance()) {
+    app->removeEventFilter(this);
+    disconnect(qApp, &QGuiApplication::applicationStateChanged, this, &HotKeys::OnApplicationState);
+  }
   scope_ = Scope::Off;
 }
 

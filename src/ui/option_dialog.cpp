@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -91,9 +92,13 @@ FrmOption::FrmOption(Game& g, GameAudio& audio, QWidget* main_window)
   setModal(true);
   setFixedSize(kWidth, kHeight);
   setFont(GameFont(9, true));
+  // White captions on the dark background; the boxes keep their usual look.
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  palette.setColor(QPalette::ButtonText, Qt::white);
+  setPalette(palette);
   setStyleSheet(
-      QStringLiteral("QCheckBox, QRadioButton, QLabel { color: white; background: transparent; }"
-                     "QPushButton#LabCMD { color: white; background: transparent; border: none; }"
+      QStringLiteral("QPushButton#LabCMD { color: white; background: transparent; border: none; }"
                      "QPushButton#LabCMD:hover { color: rgb(255, 220, 120); }"));
 
   auto* title = new QLabel(QStringLiteral("Game Options"), this);
