@@ -121,6 +121,10 @@ class SdlAudioBackend final : public AudioBackend {
     tried_ = true;
     QuietAlsa();
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quorbis of New York");
+    // SDL would otherwise take over Ctrl+C and SIGTERM to queue a quit event
+    // that nobody reads here, and the game could no longer be ended from a
+    // terminal or by the session.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
       qInfo("No sound device: the game plays without sound.");
       return;

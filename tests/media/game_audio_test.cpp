@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
 #include <fstream>
 
 #include "media/game_audio.h"
@@ -258,6 +259,19 @@ class GameAudioTest : public QObject {
     QCOMPARE(audio.PlayMusicFile(g.WavPath + "backmusic.mp3"), std::string("Success"));
     QCOMPARE(audio.GetMediaMode(), std::string("playing"));
     QCOMPARE(audio.PlayMusicFile(g.WavPath + "nothing.mp3"), std::string("Error"));
+  }
+
+  void sdlLeavesTheSignalsToTheGame() {
+    struct sigaction before[2], after[2];
+    sigaction(SIGINT, nullptr, &before[0]);
+    sigaction(SIGTERM, nullptr, &before[1]);
+    Game g;
+    GameAudio audio(g);
+    QVERIFY(audio.Backend().HasDevice());
+    sigaction(SIGINT, nullptr, &after[0]);
+    sigaction(SIGTERM, nullptr, &after[1]);
+    QVERIFY2(after[0].sa_handler == before[0].sa_handler, "Ctrl+C would no longer end the game");
+    QVERIFY2(after[1].sa_handler == before[1].sa_handler, "SIGTERM would no longer end the game");
   }
 
   void noSoundDeviceIsSilentAndCalm() {
