@@ -262,16 +262,24 @@ class GameAudioTest : public QObject {
   }
 
   void sdlLeavesTheSignalsToTheGame() {
-    struct sigaction before[2], after[2];
-    sigaction(SIGINT, nullptr, &before[0]);
-    sigaction(SIGTERM, nullptr, &before[1]);
-    Game g;
-    GameAudio audio(g);
-    QVERIFY(audio.Backend().HasDevice());
-    sigaction(SIGINT, nullptr, &after[0]);
-    sigaction(SIGTERM, nullptr, &after[1]);
-    QVERIFY2(after[0].sa_handler == before[0].sa_handler, "Ctrl+C would no longer end the game");
-    QVERIFY2(after[1].sa_handler == before[1].sa_handler, "SIGTERM would no longer end the game");
+    // As in the game: default handlers (the test library has its own, which
+    // SDL would keep).
+    struct sigaction saved[2], after[2];
+    sigaction(SIGINT, nullptr, &saved[0]);
+    sigaction(SIGTERM, nullptr, &saved[1]);
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+    {
+      Game g;
+      GameAudio audio(g);
+      QVERIFY(audio.Backend().HasDevice());
+      sigaction(SIGINT, nullptr, &after[0]);
+      sigaction(SIGTERM, nullptr, &after[1]);
+    }
+    sigaction(SIGINT, &saved[0], nullptr);
+    sigaction(SIGTERM, &saved[1], nullptr);
+    QVERIFY2(after[0].sa_handler == SIG_DFL, "Ctrl+C would no longer end the game");
+    QVERIFY2(after[1].sa_handler == SIG_DFL, "SIGTERM would no longer end the game");
   }
 
   void noSoundDeviceIsSilentAndCalm() {
