@@ -14,6 +14,7 @@
 
 #include "effects.h"
 #include "engine/front_end.h"
+#include "media/sound_table.h"
 #include "music.h"
 
 namespace {
@@ -91,12 +92,16 @@ TEST(SoundEffects, EveryEffectIsCleanAndFitsItsEvent) {
   }
 }
 
-TEST(SoundEffects, EverySoundOfTheGameIsGenerated) {
+TEST(SoundEffects, EverySoundOfTheGameIsGeneratedAndCued) {
   std::set<std::string> generated;
   for (const soundgen::Effect& e : soundgen::Effects()) generated.insert(e.file);
   for (int k = 0; k < quorbis::kSoundCount; ++k) {
-    const char* file = quorbis::SoundFile(static_cast<quorbis::Sound>(k));
+    const auto sound = static_cast<quorbis::Sound>(k);
+    const char* file = quorbis::SoundFile(sound);
     EXPECT_TRUE(generated.contains(file)) << file;
+    EXPECT_TRUE(std::any_of(std::begin(quorbis::kEffectCues), std::end(quorbis::kEffectCues),
+                            [&](const quorbis::EffectCue& c) { return c.sound == sound; }))
+        << file << " has no event in the sound table";
   }
 }
 
