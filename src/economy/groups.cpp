@@ -1,12 +1,115 @@
-// Placeholder bodies; the economy fills them.
 #include "economy/groups.h"
+
+#include "economy/disposal.h"
+#include "engine/ui_calls.h"
+#include "state/board.h"
 
 namespace quorbis {
 
-void ApplyAssetChange(Game&, int, int) {}
-bool CheckQuorbis(const Game&, int, int) {
-  return false;
+namespace {
+
+bool OwnedUnmortgaged(const Square& s, int player) {
+  return s.Owner == player && !s.Mortgaged;
 }
-void ShowQuorbisTip(Game&, int) {}
+
+// Trust members and utilities: the rent grows with the unmortgaged members
+// the owner holds; mortgaged members he holds follow the same rent.
+void ApplyTrustChange(Game& g, int square, int player, int trust_type) {
+  const TrustRing ring = TrustMembers(square, trust_type);
+  int held = 0;
+  for (int k = 0; k < ring.count; ++k)
+    if (OwnedUnmortgaged(g.Squares[ring.members[k]], player)) ++held;
+  if (held == 0) return;
+  for (int k = 0; k < ring.count; ++k) {
+    Square& m = g.Squares[ring.members[k]];
+    if (m.Owner != player) continue;
+    if (trust_type == kUtility) {
+      // For a utility the "rent" is the multiplier applied to the dice.
+      m.BaseRent = Currency::FromDollars(5 * held);
+      m.Rent = m.BaseRent;
+    } else {
+      m.Rent = m.BaseRent * held;
+    }
+    m.TrustComplete = held == ring.count;
+  }
+}
+
+void ApplyGroupChange(Game& g, int square, int player) {
+  const auto members = GroupSquares(BuildingGroup(square));
+  if (members.empty()) return;
+  bool complete = true;
+  for (int m : members)
+    if (!OwnedUnmortgaged(g.Squares[m], player)) complete = false;
+  for (int m : members) {
+    Square& b = g.Squares[m];
+    if (!complete) {
+      if (!b.CanUpgrade) continue;
+      // The bonus is lost: a starred rent halves, a plain one falls back to a
+      // fifth of the current price.
+      b.Rent = b.StarClass != 0 ? b.Rent.DivideBy(2) : Share(b.Price, 1, 5);
+      b.CanUpgrade = false;
+    } else {
+      // A building that already carries the bonus must not be doubled twice.
+      if (b.CanUpgrade) continue;
+      b.Rent = b.StarClass != 0 ? b.Rent * 2 : b.BaseRent * 2;
+      b.CanUpgrade = true;
+    }
+  }
+}
+
+}  // namespace
+
+void ApplyAssetChange(Game& g, int square, int player) {
+  if (square == 0) square = g.CurSquare;
+  if (player == -1) player = g.CurPlayer;
+  if (square <= 0 || square >= kSquareCount) return;
+  const Square& s = g.Squares[square];
+  if (s.Kind != kProperty) return;
+  switch (s.TrustType) {
+    case kTrust:
+    case kUtility:
+      ApplyTrustChange(g, square, player, s.TrustType);
+      return;
+    default:
+      ApplyGroupChange(g, square, player);
+      return;
+  }
+}
+
+bool CheckQuorbisFor(const Game& g, int player, int AssetID, int CheckRate) {
+  if (AssetID <= 0 || AssetID >= kSquareCount) return false;
+  const Square& s = g.Squares[AssetID];
+  if (s.Kind != kProperty) return false;
+  int held = 0;
+  int total = 0;
+  if (s.TrustType == kBuilding) {
+    for (int m : GroupSquares(BuildingGroup(AssetID))) {
+      ++total;
+      if (g.Squares[m].Owner == player) ++held;
+    }
+  } else if (s.TrustType == kTrust || s.TrustType == kUtility) {
+    const TrustRing ring = TrustMembers(AssetID, s.TrustType);
+    total = ring.count;
+    for (int k = 0; k < ring.count; ++k)
+      if (g.Squares[ring.members[k]].Owner == player) ++held;
+  }
+  if (total == 0) return false;
+  const int64_t rate = HalfEven(static_cast<double>(held) / total * 100.0);
+  return s.TrustType == kBuilding ? rate > CheckRate : rate >= CheckRate;
+}
+
+bool CheckQuorbis(const Game& g, int AssetID, int CheckRate) {
+  return CheckQuorbisFor(g, g.CurPlayer, AssetID, CheckRate);
+}
+
+void ShowQuorbisTip(Game& g, int AssetID) {
+  if (!CheckQuorbis(g, AssetID, 99)) return;
+  PlayWave(g, Sound::Trust, WaveMode::Async);
+  Tip(g, 1, [&] {
+    const Square& s = g.Squares[AssetID];
+    if (s.TrustType == kBuilding) return NameOf(g, g.CurPlayer) + ", You got a quorbis!";
+    return NameOf(g, g.CurPlayer) + ", You are the " + s.GroupName.Trimmed();
+  });
+}
 
 }  // namespace quorbis

@@ -6,6 +6,7 @@ namespace quorbis {
 
 void HeadlessFrontEnd::ShowWindow(GameWindow w, WindowMode mode) {
   open[static_cast<int>(w)] = true;
+  opened.push_back({w, mode});
   if (mode != WindowMode::Modal) return;
   if (on_modal) on_modal(w);
   if (open[static_cast<int>(w)]) {
@@ -25,6 +26,7 @@ void HeadlessFrontEnd::MessageBox(std::string_view title, std::string_view text)
 
 void HeadlessFrontEnd::ShowTip(std::string_view text, int seconds) {
   tips.emplace_back(text);
+  if (on_tip) on_tip(text);
   clock_ms += (seconds + 1) * 1000;
 }
 
@@ -34,6 +36,22 @@ void HeadlessFrontEnd::AddHistory(std::string_view text) {
 
 void HeadlessFrontEnd::PlayWave(Sound s, WaveMode) {
   sounds.push_back(s);
+}
+
+void HeadlessFrontEnd::Pause(int ms) {
+  clock_ms += ms;
+  if (on_process_events) on_process_events();
+}
+
+void HeadlessFrontEnd::ProcessEvents() {
+  if (on_process_events) on_process_events();
+}
+
+void HeadlessFrontEnd::DrawPlayerMove(int x, int y) {
+  // A frame lets window events through and lasts 20 ms, as on screen.
+  frames.push_back({x, y});
+  clock_ms += 20;
+  if (on_process_events) on_process_events();
 }
 
 void HeadlessFrontEnd::Post(std::function<void()> task, int delay_ms) {
@@ -58,6 +76,8 @@ int HeadlessFrontEnd::RunUntilIdle(int max_tasks) {
 }
 
 void HeadlessFrontEnd::ClearRecords() {
+  frames.clear();
+  opened.clear();
   history.clear();
   tips.clear();
   message_boxes.clear();

@@ -24,8 +24,27 @@ class HeadlessFrontEnd : public FrontEnd {
   std::function<void(GameWindow)> on_modal;
   // Receives every game event.
   std::function<void(const GameEvent&)> on_event;
+  // Runs wherever a real front end would let window events through (every
+  // ProcessEvents and Pause): the place to play a person's click, the game
+  // menu or the boss key in the middle of a turn.
+  std::function<void()> on_process_events;
+  // Receives every tip as it is shown.
+  std::function<void(std::string_view)> on_tip;
 
   bool wants_text = true;
+  // With `animate` set the engine computes every 4-pixel frame of a move;
+  // they are recorded in `frames`.
+  bool animate = false;
+  struct Frame {
+    int x, y;
+  };
+  std::vector<Frame> frames;
+  // Every window the game opened, in order.
+  struct Opened {
+    GameWindow window;
+    WindowMode mode;
+  };
+  std::vector<Opened> opened;
 
   // What the game showed.
   std::array<bool, kGameWindowCount> open{};
@@ -39,6 +58,8 @@ class HeadlessFrontEnd : public FrontEnd {
   int stuck_modals = 0;
   int returned_to_title = 0;
   int main_window_closed = 0;
+  int game_screens_shown = 0;
+  int back_music_started = 0;
   int winner = -1;
   int64_t clock_ms = 0;
 
@@ -57,12 +78,12 @@ class HeadlessFrontEnd : public FrontEnd {
   void AddHistory(std::string_view text) override;
   void PlayWave(Sound s, WaveMode mode) override;
   void StopWave() override {}
-  void PlayMusic(Music) override {}
-  void Pause(int ms) override { clock_ms += ms; }
-  void ProcessEvents() override {}
+  void PlayMusic(Music m) override { back_music_started += m == Music::Back ? 1 : 0; }
+  void Pause(int ms) override;
+  void ProcessEvents() override;
   void Post(std::function<void()> task, int delay_ms) override;
-  bool Animates() const override { return false; }
-  void DrawPlayerMove(int, int) override {}
+  bool Animates() const override { return animate; }
+  void DrawPlayerMove(int x, int y) override;
   void EraseToken(int) override {}
   void DrawDice(int total) override { dice_shown = total; }
   void DrawMap() override {}
@@ -74,7 +95,7 @@ class HeadlessFrontEnd : public FrontEnd {
   void UpdateActionMenu(const ActionMenuState& state) override { action_menu = state; }
   void MarkBankrupt(int) override {}
   void ShowWinner(int player) override { winner = player; }
-  void ShowGameScreen() override {}
+  void ShowGameScreen() override { ++game_screens_shown; }
   void HideGameScreen() override {}
   void ReturnToTitle() override { ++returned_to_title; }
   void CloseMainWindow() override { ++main_window_closed; }

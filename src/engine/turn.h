@@ -26,6 +26,9 @@ void LuckRobotLoop(Game& g, int ToNo, bool IsBack);
 int RollDice(Game& g);
 void UpdateActionMenu(Game& g);
 ActionMenuState ActionMenuFor(const Game& g, int player);
+// Shows the dice window for the current player: mode 0 the throw, 1 the end
+// of the turn (the action bar is brought up to date with it).
+void ShowDiceWindow(Game& g, int mode);
 
 // --- Entry points of the windows' buttons -------------------------------
 // The dice window's click, in its throw or end-of-turn mode.
@@ -34,5 +37,29 @@ void DiceClick(Game& g);
 void BankruptClick(Game& g);
 // The game menu's QUIT (`exit_program` false) and EXIT (true), once confirmed.
 void QuitGame(Game& g, bool exit_program);
+
+// --- The end of a game ----------------------------------------------------
+// Runs the end of a stopped game (GameOver or ExitRequested set) once no
+// engine entry point is left on the stack: closes every game window and goes
+// back to the title screen, or closes the main window when the player chose
+// to leave the program. Runs at most once per game; harmless to call again.
+void EndGameIfOver(Game& g);
+
+// Marks an engine entry point on the stack. Every window button that calls
+// into the rules holds one for its whole run, so that a game stopped in the
+// middle (a winner, QUIT, EXIT) ends only after the chain has unwound, and
+// exactly once.
+class TurnScope {
+ public:
+  explicit TurnScope(Game& g) : g_(g) { ++g_.TurnDepth; }
+  ~TurnScope() {
+    if (--g_.TurnDepth == 0) EndGameIfOver(g_);
+  }
+  TurnScope(const TurnScope&) = delete;
+  TurnScope& operator=(const TurnScope&) = delete;
+
+ private:
+  Game& g_;
+};
 
 }  // namespace quorbis

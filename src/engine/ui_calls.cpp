@@ -1,6 +1,7 @@
 #include "engine/ui_calls.h"
 
 #include "economy/bankruptcy.h"
+#include "engine/turn.h"
 
 namespace quorbis {
 
@@ -103,6 +104,16 @@ void CloseGameWindow(Game& g, GameWindow w) {
 
 void CloseAllGameWindows(Game& g) {
   for (int i = 0; i < kGameWindowCount; ++i) CloseGameWindow(g, static_cast<GameWindow>(i));
+  // Closing the windows of a stopped game is where no button can carry the
+  // turn on any more: the return to the title screen follows (once) when
+  // whatever runs now has unwound.
+  if ((g.GameOver != 0 || g.ExitRequested) && g.EndedEpoch != g.GameEpoch) {
+    Game* game = &g;
+    const uint64_t epoch = g.GameEpoch;
+    g.ui->Post([game, epoch] {
+      if (game->GameEpoch == epoch) EndGameIfOver(*game);
+    });
+  }
 }
 
 void RefreshGame(Game& g) {

@@ -37,7 +37,8 @@ void ProcessEvents(Game& g);
 void OpenWindow(Game& g, GameWindow w, WindowMode mode);
 void CloseGameWindow(Game& g, GameWindow w);
 // Closes every open game window without re-showing any (end of a game, quit,
-// exit, new game).
+// exit, new game). When the game has stopped, the return to the title screen
+// follows once the running turn has unwound (EndGameIfOver).
 void CloseAllGameWindows(Game& g);
 bool& WindowOpenFlag(Game& g, GameWindow w);
 

@@ -200,10 +200,60 @@ struct Game {
   // A payer whose shortfall arose outside his own turn (a card payment to the
   // drawer) settles it before his next throw.
   std::array<bool, kPlayerRecords> ShortfallAtTurnStart{};
+  // Engine entry points running on the stack. The end of a game (back to the
+  // title screen, or closing the program) waits until they have unwound, so
+  // that it runs once and never under a turn that is still moving.
+  int32_t TurnDepth = 0;
+  // The game (by GameEpoch) whose end has run, and the one the player quit.
+  uint64_t EndedEpoch = 0;
+  uint64_t QuitEpoch = 0;
+  // The player and square the open property dialog was opened for: a click
+  // acts only for them.
+  int32_t PropertyPlayer = -1;
+  int32_t PropertySquare = -1;
 
   // --- Economy (economy/) ------------------------------------------------------
+  // Whom each player's open debt is owed to (-1 the bank) and why (a
+  // DebtCause), written whenever a person is left short. Giving up hands the
+  // squares to that creditor, whatever square the player stands on by then.
+  std::array<int32_t, kPlayerRecords> DebtCreditor{-1, -1, -1, -1, -1, -1, -1, -1};
+  std::array<int32_t, kPlayerRecords> DebtReason{};
+  // The asset dialog: the player it was opened for (its clicks act for him
+  // alone), whether it was opened modal for a loan repayment, and whether it
+  // hid the property dialog, which comes back when it closes.
+  int32_t ManagePlayer = -1;
+  bool ManageModal = false;
+  bool ManageHidProperty = false;
+  // The bank dialog's page: -1 the front page, else the business chosen
+  // (0 deposit, 1 withdrawal, 2 loan).
+  int32_t BankBusiness = -1;
 
   // --- Cards, casino and jail (cards/) -----------------------------------------
+  // The card window: who drew the card, whether it has been played yet (its
+  // OK shows only then), and a number that tells the window's own timed step
+  // from one left over by a window closed early.
+  int32_t CardPlayer = -1;
+  bool CardApplied = false;
+  uint32_t CardWindowSerial = 0;
+  // The nearest-utility card raises the utility's multiplier to 10 for the
+  // one landing it causes; the old value waits here until that landing is
+  // settled. KeptUtilitySquare is -1 when nothing is kept.
+  int32_t KeptUtilitySquare = -1;
+  int32_t KeptUtilityOwner = -1;
+  Currency KeptUtilityRent;
+  uint64_t KeptUtilityEpoch = 0;
+  // The casino window: the chosen field (-1 none), the field the total
+  // satisfies (-2 none), the stake, the flashing frame's step, the stake box's
+  // text and the total shown after the throw (0 before it, -1 while the
+  // dice roll). The window is the current player's.
+  int32_t BetChoice = -1;
+  int32_t BetOutcome = -2;
+  Dollars BetAmount = 0;
+  int32_t FlashStep = 1;
+  std::string BetAmountText = "10";
+  int32_t BetTotal = 0;
+  // The jail window's player; its buttons act only for him.
+  int32_t JailPlayer = -1;
 
   // --- Computer players (robot/) -----------------------------------------------
 

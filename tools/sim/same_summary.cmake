@@ -1,0 +1,18 @@
+# Runs quorbis-sim twice with one seed and fails unless both summaries match
+# and the games actually ended.
+set(args --games 200 --players hard,normal,easy,easy --seed 1 --no-timing --no-progress)
+foreach(run 1 2)
+  execute_process(COMMAND ${SIM} ${args} RESULT_VARIABLE rc OUTPUT_VARIABLE out${run})
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "quorbis-sim failed (${rc}):\n${out${run}}")
+  endif()
+endforeach()
+if(NOT out1 STREQUAL out2)
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/sim_run1.txt "${out1}")
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/sim_run2.txt "${out2}")
+  message(FATAL_ERROR "the same seed printed two summaries: see sim_run1.txt and sim_run2.txt")
+endif()
+if(NOT out1 MATCHES "Games: 200 " OR out1 MATCHES "Finished: 0 ")
+  message(FATAL_ERROR "no game was played to its end:\n${out1}")
+endif()
+message("${out1}")
