@@ -9,6 +9,7 @@
 #include "state/startup.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
+#include "ui/media_bridge.h"
 #include "ui/menus.h"
 #include "ui/qt_front_end.h"
 #include "ui/single_instance.h"
@@ -62,11 +63,14 @@ int main(int argc, char** argv) {
 
   quorbis::ui::MainWindow window(game);
   quorbis::ui::QtFrontEnd front_end(game, window);
+  // Sound, music, F7 and Esc; without a sound device the game runs silently.
+  quorbis::ui::MediaBridge media(game, window, front_end);
   if (game.WindowMaximized != 0) {
     window.showMaximized();
   } else {
     window.show();
   }
+  media.Start();
   front_end.PlayMusic(quorbis::Music::Begin);
 
   const int quit_after = QuitAfterMs(QApplication::arguments());

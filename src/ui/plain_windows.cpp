@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QToolTip>
 
 #include "cards/cards.h"
 #include "cards/casino.h"
@@ -75,7 +76,12 @@ void CardWindow::Refresh() {
 void CardWindow::paintEvent(QPaintEvent* e) {
   SkinnedWindow::paintEvent(e);
   QPainter p(this);
-  WriteCentred(p, QRect(20, 20, 356, 44), title_.toUpper(), 24, true, QColor(255, 201, 60));
+  // The deck's name as the card prints it: "Luck" or "Chance", bold italic.
+  QFont title_font = Arial(24, true);
+  title_font.setItalic(true);
+  p.setFont(title_font);
+  p.setPen(QColor(255, 201, 60));
+  p.drawText(QRect(20, 20, 356, 44), Qt::AlignCenter, title_);
   WriteCentred(p, QRect(30, 90, 336, 170), text_, 14.25, true, Qt::white);
   WriteCentred(p, QRect(20, 266, 356, 28), name_, 12, true, QColor(255, 246, 224));
 }
@@ -236,6 +242,7 @@ CasinoWindow::CasinoWindow(Game& g, QWidget* owner)
   play_ = new LabelButton(QStringLiteral("&Play"), this);
   play_->setObjectName(QStringLiteral("play"));
   play_->setGeometry(120, 340, 100, 30);
+  play_->setToolTip(QStringLiteral("Click to play"));
   cancel_ = new LabelButton(QStringLiteral("&Cancel"), this);
   cancel_->setObjectName(QStringLiteral("cancel"));
   cancel_->setGeometry(270, 340, 100, 30);
@@ -302,12 +309,35 @@ void CasinoWindow::paintEvent(QPaintEvent* e) {
       }
     }
   }
-  WriteCentred(p, QRect(10, 248, 469, 24), Q(v.player) + QStringLiteral("   ") + Q(v.cash), 12,
-               true, Qt::white);
+  // The player in his own colour, so that the table says whose money it is.
+  p.setFont(Arial(12, true));
+  p.setPen(ToColor(v.player_color));
+  p.drawText(QRect(10, 248, 225, 24), Qt::AlignRight | Qt::AlignVCenter, Q(v.player));
+  p.setPen(Qt::white);
+  p.drawText(QRect(249, 248, 230, 24), Qt::AlignLeft | Qt::AlignVCenter, Q(v.cash));
   WriteCentred(p, QRect(10, 272, 180, 24), Q(v.dice), 14.25, true, QColor(255, 60, 60));
   p.setFont(Arial(10.5, true));
   p.setPen(Qt::white);
-  p.drawText(QRect(120, 300, 76, 26), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Bet: "));
+  p.drawText(QRect(60, 300, 136, 26), Qt::AlignRight | Qt::AlignVCenter,
+             QStringLiteral("Bet Amount: "));
+}
+
+bool CasinoWindow::event(QEvent* e) {
+  if (e->type() == QEvent::ToolTip) {
+    // Each field says when it wins; the coin, lying on one, says the same.
+    const auto* help = static_cast<QHelpEvent*>(e);
+    for (int zone = 0; zone < 5; ++zone) {
+      if (ZoneRect(zone).contains(help->pos())) {
+        QToolTip::showText(help->globalPos(), QString::fromLatin1(BetTooltip(FieldOfZone(zone))),
+                           this);
+        return true;
+      }
+    }
+    QToolTip::hideText();
+    e->ignore();
+    return true;
+  }
+  return RefreshingWindow::event(e);
 }
 
 void CasinoWindow::mousePressEvent(QMouseEvent* e) {

@@ -96,6 +96,7 @@ class CasinoWindow : public RefreshingWindow {
  protected:
   void paintEvent(QPaintEvent*) override;
   void mousePressEvent(QMouseEvent* e) override;
+  bool event(QEvent* e) override;
 
  private:
   Game& g_;

@@ -180,7 +180,7 @@ void QtFrontEnd::ShowTip(std::string_view text, int seconds) {
     old->close();
     old->deleteLater();
   }
-  if (!main_.isVisible()) return;
+  if (!main_.isVisible() && !game_hidden_) return;
   auto* tip = new TipWindow(g_, &main_, Q(text), seconds);
   tip_ = tip;
   connect(tip, &SkinnedWindow::closed, tip, &QObject::deleteLater);
@@ -213,7 +213,7 @@ void QtFrontEnd::Pause(int ms) {
   const auto stop = [this] { return Stopping(); };
   WaitMs(Scaled(ms), stop);
   // The game menu (or a hidden game) holds every pause until it is gone.
-  while (g_.Paused && !Stopping() && main_.isVisible()) WaitMs(25, stop);
+  while (g_.Paused && !Stopping() && (main_.isVisible() || game_hidden_)) WaitMs(25, stop);
 }
 
 void QtFrontEnd::ProcessEvents() {

@@ -34,6 +34,9 @@ class QtFrontEnd : public QObject, public FrontEnd {
   ~QtFrontEnd() override;
 
   void SetSoundOutput(SoundOutput* out) { sound_ = out; }
+  // The boss key has hidden the game: pauses hold until it comes back, and
+  // messages still open (out of sight, shown again with the game).
+  void SetGameHidden(bool hidden) { game_hidden_ = hidden; }
   // Builds a game window; the card, jail, bank and casino windows can be
   // replaced by richer ones this way.
   using WindowFactory = std::function<SkinnedWindow*(Game&, QWidget* owner)>;
@@ -102,6 +105,7 @@ class QtFrontEnd : public QObject, public FrontEnd {
   QPointer<TipWindow> tip_;
   std::deque<Task> posted_;
   bool run_when_outermost_ = false;
+  bool game_hidden_ = false;
 };
 
 }  // namespace quorbis::ui

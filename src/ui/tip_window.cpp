@@ -20,6 +20,8 @@ TipWindow::TipWindow(Game& g, QWidget* owner, const QString& text, int seconds)
   label_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
   label_->setGeometry(26, 26, 360, 158);
   label_->setText(text);
+  // The window system (task lists, screen readers) names the message by its text.
+  setWindowTitle(text);
   label_->setAttribute(Qt::WA_TransparentForMouseEvents);
   g_.TipWindowOpen = true;
   timer_.setInterval(qMax(1, Scaled(1000)));
