@@ -97,13 +97,11 @@ FrmOption::FrmOption(Game& g, GameAudio& audio, QWidget* main_window)
   palette.setColor(QPalette::WindowText, Qt::white);
   palette.setColor(QPalette::ButtonText, Qt::white);
   setPalette(palette);
-  setStyleSheet(
-      QStringLiteral("QPushButton#LabCMD { color: white; background: transparent; border: none; }"
-                     "QPushButton#LabCMD:hover { color: rgb(255, 220, 120); }"));
 
   auto* title = new QLabel(QStringLiteral("Game Options"), this);
   title->setObjectName(QStringLiteral("LabTitle"));
   title->setFont(GameFont(12, true));
+  title->setStyleSheet(QStringLiteral("color: rgb(255, 201, 60);"));
   title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   title->setGeometry(2, 12, 425, 22);
 
@@ -145,6 +143,9 @@ FrmOption::FrmOption(Game& g, GameAudio& audio, QWidget* main_window)
   lab_cmd_->setFont(GameFont(12, true));
   lab_cmd_->setCursor(Qt::PointingHandCursor);
   lab_cmd_->setFlat(true);
+  lab_cmd_->setStyleSheet(
+      QStringLiteral("QPushButton { color: white; background: transparent; border: none; }"
+                     "QPushButton:hover { color: rgb(255, 201, 60); }"));
   lab_cmd_->move(172, 274);
   lab_cmd_->adjustSize();
 
@@ -259,20 +260,21 @@ void FrmOption::done(int result) {
 }
 
 void FrmOption::paintEvent(QPaintEvent*) {
+  // Drawn in the colours of the game's other dialogs: a night-blue sky, the
+  // two groups on darker plates, a gold rim.
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient sky(0, 0, 0, height());
-  sky.setColorAt(0, QColor(90, 131, 187));
-  sky.setColorAt(1, QColor(34, 58, 101));
+  sky.setColorAt(0, QColor(44, 70, 120));
+  sky.setColorAt(1, QColor(15, 24, 44));
   p.fillRect(rect(), sky);
-  // The two groups, their captions sitting on the frames' top edges.
-  p.setPen(QPen(QColor(255, 255, 255, 150), 1));
-  p.setBrush(QColor(255, 255, 255, 22));
+  p.setPen(QPen(QColor(0, 0, 0, 70), 1));
+  p.setBrush(QColor(20, 30, 56, 140));
   p.drawRoundedRect(QRectF(18.5, 50.5, 394, 104), 8, 8);
   p.drawRoundedRect(QRectF(18.5, 180.5, 394, 82), 8, 8);
-  p.setPen(QPen(QColor(255, 128, 0), 2));
+  p.setPen(QPen(QColor(255, 201, 60), 3));
   p.setBrush(Qt::NoBrush);
-  p.drawRoundedRect(QRectF(1, 1, width() - 2, height() - 2), kCornerRadius, kCornerRadius);
+  p.drawRoundedRect(QRectF(1.5, 1.5, width() - 3, height() - 3), kCornerRadius, kCornerRadius);
 }
 
 void FrmOption::resizeEvent(QResizeEvent* event) {
