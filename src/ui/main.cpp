@@ -1,13 +1,16 @@
 // The program: one copy at a time, folders beside the executable, option
 // defaults, and the main window on its title screen.
 #include <QApplication>
-#include <QLabel>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
-#include <QVBoxLayout>
-#include <QWidget>
 
 #include "state/game_state.h"
 #include "state/startup.h"
+#include "ui/look.h"
+#include "ui/main_window.h"
+#include "ui/menus.h"
+#include "ui/qt_front_end.h"
 #include "ui/single_instance.h"
 
 namespace {
@@ -19,6 +22,22 @@ int QuitAfterMs(const QStringList& args) {
   bool ok = false;
   const int ms = args.at(at + 1).toInt(&ok);
   return ok && ms >= 0 ? ms : -1;
+}
+
+// The board needs a screen of at least 1024 x 720 pixels to be read
+// comfortably; a smaller one may still be used if the player says so. A
+// platform without a real screen (offscreen) is not asked about.
+bool ScreenLargeEnough() {
+  if (QGuiApplication::platformName() == QStringLiteral("offscreen")) return true;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return true;
+  const QSize size = screen->size();
+  if (size.width() >= 1024 && size.height() >= 720) return true;
+  return quorbis::ui::AskYesNo(nullptr, QStringLiteral("Plutora Games"),
+                               QStringLiteral("Please set display resolution to 1024 * 768 or "
+                                              "High, then restart Plutora Games.  Or proceed "
+                                              "anyway?"),
+                               QMessageBox::Warning);
 }
 
 }  // namespace
@@ -34,18 +53,27 @@ int main(int argc, char** argv) {
 
   static quorbis::Game game;
   quorbis::SetOptionDefaults(game);
+  // One seed per run, from the clock; a game is never re-seeded.
+  game.rng.Seed(quorbis::Rng::ClockSeed());
   quorbis::ResolvePaths(game, QCoreApplication::applicationDirPath().toStdString());
+  quorbis::ui::SetPictureRoot(QString::fromStdString(game.AppPath));
 
-  QWidget title;
-  title.setWindowTitle(QStringLiteral("Plutora Games - Quorbis of New York"));
-  auto* layout = new QVBoxLayout(&title);
-  auto* caption = new QLabel(QStringLiteral("Quorbis of New York"), &title);
-  caption->setAlignment(Qt::AlignCenter);
-  layout->addWidget(caption);
-  title.resize(890, 681);
-  title.show();
+  if (!ScreenLargeEnough()) return 0;
+
+  quorbis::ui::MainWindow window(game);
+  quorbis::ui::QtFrontEnd front_end(game, window);
+  if (game.WindowMaximized != 0) {
+    window.showMaximized();
+  } else {
+    window.show();
+  }
+  front_end.PlayMusic(quorbis::Music::Begin);
 
   const int quit_after = QuitAfterMs(QApplication::arguments());
   if (quit_after >= 0) QTimer::singleShot(quit_after, &app, &QApplication::quit);
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  // Nothing of a game may outlive the windows it was drawn in.
+  game.GameOver = 1;
+  game.GameRunning = false;
+  return status;
 }
