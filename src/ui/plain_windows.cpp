@@ -294,9 +294,10 @@ void CasinoWindow::paintEvent(QPaintEvent* e) {
       p.setPen(QPen(QColor(255, 201, 60), 1.5));
       p.setBrush(QColor(0, 60, 30));
       p.drawRoundedRect(r, 6, 6);
-      WriteCentred(p, QRect(r.x(), r.y() + 20, r.width(), 60),
-                   QString::fromLatin1(BetCaption(field)), 36, true, QColor(255, 201, 60));
     }
+    // The letters stand on the table's plates, red, whatever the picture.
+    WriteCentred(p, QRect(r.x(), 23, r.width(), 80), QString::fromLatin1(BetCaption(field)), 36,
+                 true, QColor(220, 0, 0));
     if (field == v.choice) {
       const QPixmap coin = Picture(QStringLiteral("appdata/coin.png"));
       const QRect spot(r.center().x() - 32, r.y() + 110, 64, 64);

@@ -95,18 +95,19 @@ PASSIVE = {(417, 212), (165, 235)}       # the tip and the game menu
 
 def main():
     env = dict(os.environ)
-    env.setdefault("QUORBIS_SPEED", "25")
+    env.setdefault("QUORBIS_SPEED", "40")
     env.setdefault("SDL_AUDIODRIVER", "dummy")
     env["QT_QPA_PLATFORM"] = "xcb"
-    log = open(os.path.join(os.path.dirname(os.path.abspath(PROGRAM)), "e2e_stderr.log"), "w+")
+    log = open(os.path.join(os.environ.get("XDG_RUNTIME_DIR", "/tmp"), "game.log"), "w+")
     proc = subprocess.Popen([PROGRAM], env=env, stdout=log, stderr=subprocess.STDOUT)
     pid = proc.pid
     try:
         started = time.time()
-        main_win = wait_for("the title screen", lambda w: w[3] >= 1000, pid, proc)
+        main_win = wait_for("the title screen", lambda w: w[5].endswith("Quorbis of New York"),
+                            pid, proc)
         _, mx, my, mw, mh, _ = main_win
         print("title screen after %.1f s: %dx%d" % (time.time() - started, mw, mh), flush=True)
-        time.sleep(0.5)
+        time.sleep(1.5)  # the first paint
         shot("title.png")
         # F7 mutes: the game then waits no sound out (the throw pauses a second
         # instead, shortened by the speed factor like every pause).
@@ -131,10 +132,16 @@ def main():
         tried = {}
         winner_seen = False
         shots_taken = set()
+        last_report = time.time()
         while time.time() < deadline:
             if proc.poll() is not None:
-                fail("the program ended during the game (exit %s)" % proc.returncode)
+                fail("the program ended during the game (exit %s) after %.1f s" % (
+                    proc.returncode, time.time() - started))
             wins = windows(pid)
+            if time.time() - last_report > 15:
+                last_report = time.time()
+                print("  %.0f s: %s" % (last_report - started,
+                                        [(w[3], w[4]) for w in wins if w[3] < 1000]), flush=True)
             if any(WINNER_TEXT in w[5] for w in wins):
                 winner_seen = True
                 print("winner's message after %.1f s: %s" % (

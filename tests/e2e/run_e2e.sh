@@ -11,5 +11,15 @@ for tool in xvfb-run xdotool python3; do
   fi
 done
 here=$(dirname "$0")
-exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+# A runtime folder of its own: the game allows one copy per user, and a copy
+# someone is playing (or another test's) must not turn this one away.
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR="$runtime"
+trap 'rm -rf "$runtime"' EXIT
+# Started through a link of a neutral name, so that nothing else on the
+# machine that stops copies of the game by name stops this one.
+ln -s "$(readlink -f "$program")" "$runtime/game-under-test"
+program="$runtime/game-under-test"
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
   python3 "$here/play_game.py" "$program" "$@"
