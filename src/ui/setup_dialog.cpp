@@ -151,10 +151,14 @@ SetupDialog::SetupDialog(Game& g, QWidget* owner)
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;
   };
-  auto* title = caption(QStringLiteral("Create  New  Game"), 3, 19, 14.25);
-  title->setStyleSheet(QStringLiteral("color: rgb(255,128,0); background: transparent;"));
-  title->setGeometry(3, 19, 676, 25);
-  title->setAlignment(Qt::AlignCenter);
+  // The background picture carries its own title; without it the dialog
+  // writes one.
+  if (Picture(QStringLiteral("appdata/setup.jpg")).isNull()) {
+    auto* title = caption(QStringLiteral("Create  New  Game"), 3, 19, 14.25);
+    title->setStyleSheet(QStringLiteral("color: rgb(255,128,0); background: transparent;"));
+    title->setGeometry(3, 19, 676, 25);
+    title->setAlignment(Qt::AlignCenter);
+  }
   caption(QStringLiteral("Enabled"), 35, 70);
   caption(QStringLiteral("Name"), 35, 122);
   caption(QStringLiteral("Icon"), 35, 164);

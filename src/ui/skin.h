@@ -98,6 +98,8 @@ class PictureButton : public QAbstractButton {
     update();
   }
   void SetPlateColor(QColor c) { plate_ = c; }
+  // The picture shown while the mouse rests on the button.
+  void SetHoverPicture(const QPixmap& picture) { hover_picture_ = picture; }
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -106,6 +108,7 @@ class PictureButton : public QAbstractButton {
 
  private:
   QPixmap picture_;
+  QPixmap hover_picture_;
   QColor plate_{30, 70, 140};
   bool lit_ = false;
   bool hover_ = false;
