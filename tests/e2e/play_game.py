@@ -14,6 +14,7 @@ usage: play_game.py PROGRAM [SCREENSHOT_DIR]
 import os
 import subprocess
 import sys
+import threading
 import time
 
 PROGRAM = sys.argv[1]
@@ -47,9 +48,29 @@ def windows(pid):
     return found
 
 
+REST = (0, 0)  # where the mouse waits: off the board, so no property card opens
+
+
+class WinnerWatch(threading.Thread):
+    """Looks for the winner's message on its own: shown for ten seconds of
+    game time, it is gone in a moment at a high speed factor."""
+
+    def __init__(self):
+        super().__init__(daemon=True)
+        self.text = None
+        self.stop = False
+
+    def run(self):
+        while not self.stop and self.text is None:
+            for wid in xdo("search", "--onlyvisible", "--name", WINNER_TEXT).split():
+                self.text = xdo("getwindowname", wid) or WINNER_TEXT
+            time.sleep(0.01)
+
+
 def click(x, y):
     xdo("mousemove", "--sync", str(x), str(y))
     xdo("click", "1")
+    xdo("mousemove", str(REST[0]), str(REST[1]))
 
 
 def shot(name):
@@ -83,19 +104,19 @@ def size_is(w, h):
 # coordinates). A list: the next spot is tried if the window is still open.
 PERSON_CLICKS = {
     (242, 98): [(157, 59)],              # dice: throw / end the turn
-    (462, 459): [(140, 428), (311, 428)],  # property: buy or pay, else cancel
-    (396, 356): [(198, 319)],            # card: OK (once the card is played)
-    (454, 460): [(227, 317)],            # jail: post bail
+    (462, 459): [(135, 422), (332, 422)],  # property: buy or pay, else cancel
+    (396, 356): [(198, 322)],            # card: OK (once the card is played)
+    (454, 460): [(118, 418)],            # jail: post bail
     (480, 356): [(240, 315)],            # bank: cancel
     (489, 381): [(320, 355)],            # casino: cancel
     (431, 319): [(276, 284), (368, 284)],  # assets: done, else give up
 }
-PASSIVE = {(417, 212), (165, 235)}       # the tip and the game menu
+PASSIVE = {(417, 212), (165, 235), (432, 319)}  # tip, game menu, property card
 
 
 def main():
     env = dict(os.environ)
-    env.setdefault("QUORBIS_SPEED", "40")
+    env.setdefault("QUORBIS_SPEED", "50")
     env.setdefault("SDL_AUDIODRIVER", "dummy")
     env["QT_QPA_PLATFORM"] = "xcb"
     log = open(os.path.join(os.environ.get("XDG_RUNTIME_DIR", "/tmp"), "game.log"), "w+")
@@ -106,6 +127,8 @@ def main():
         main_win = wait_for("the title screen", lambda w: w[5].endswith("Quorbis of New York"),
                             pid, proc)
         _, mx, my, mw, mh, _ = main_win
+        global REST
+        REST = (mx + mw + 20, my + mh + 20)
         print("title screen after %.1f s: %dx%d" % (time.time() - started, mw, mh), flush=True)
         time.sleep(1.5)  # the first paint
         shot("title.png")
@@ -121,18 +144,24 @@ def main():
         setup = wait_for("the set-up dialog", size_is(680, 480), pid, proc)
         _, sx, sy, _, _, _ = setup
         time.sleep(0.3)
-        # Players 3 and 4 take part (computer players by default), then Play.
+        # Players 3 and 4 take part (computer players by default); the least
+        # starting cash makes a short game; then Play.
         click(sx + 380 + 40, sy + 79)
         click(sx + 525 + 40, sy + 79)
+        for _ in range(3):
+            click(sx + 231 + 6, sy + 389 + 11)  # the cash bar's left arrow
         time.sleep(0.2)
         shot("setup.png")
         click(sx + 420 + 48, sy + 436 + 14)
 
         deadline = time.time() + GAME_TIMEOUT_S
+        watch = WinnerWatch()
+        watch.start()
         tried = {}
         winner_seen = False
         shots_taken = set()
         last_report = time.time()
+        last_person_window = time.time()
         while time.time() < deadline:
             if proc.poll() is not None:
                 fail("the program ended during the game (exit %s) after %.1f s" % (
@@ -142,13 +171,17 @@ def main():
                 last_report = time.time()
                 print("  %.0f s: %s" % (last_report - started,
                                         [(w[3], w[4]) for w in wins if w[3] < 1000]), flush=True)
-            if any(WINNER_TEXT in w[5] for w in wins):
+            if watch.text:
                 winner_seen = True
-                print("winner's message after %.1f s: %s" % (
-                    time.time() - started, [w[5] for w in wins if WINNER_TEXT in w[5]][0]),
-                    flush=True)
+                print("winner's message after %.1f s: %s" % (time.time() - started, watch.text),
+                      flush=True)
                 break
             acted = False
+            # A card that moved the token waits for the landing's window:
+            # answer that one first.
+            order = [(462, 459), (431, 319), (454, 460), (480, 356), (489, 381), (242, 98)]
+            wins.sort(key=lambda win: order.index((win[3], win[4]))
+                      if (win[3], win[4]) in order else len(order))
             for wid, x, y, w, h, name in wins:
                 key = (w, h)
                 if key in PERSON_CLICKS:
@@ -166,6 +199,14 @@ def main():
                     xdo("key", "--window", wid, "Return")  # a message box: OK
                     acted = True
                     break
+            if acted:
+                last_person_window = time.time()
+            elif time.time() - last_person_window > 2.5:
+                # No window asks the person anything: short of cash, he gives
+                # up with the board's DECLARE BANKRUPTCY picture (a click on
+                # the bare board centre while it is not shown).
+                click(mx + 376, my + 533)
+                last_person_window = time.time()
             time.sleep(0.15 if acted else 0.1)
         if not winner_seen:
             fail("no winner within %.0f s" % GAME_TIMEOUT_S)
