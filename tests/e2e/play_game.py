@@ -3,7 +3,7 @@
 
 Starts the built program, opens the set-up dialog from the title screen,
 seats one person and three computer players by clicking, and plays the
-person's part with the mouse: throwing, buying when it can, paying what it
+person's part with the mouse: throwing, declining to buy, paying what it
 must, leaving jail on bail, declining the bank and the casino, and giving up
 when it runs out of money. Passes when the winner's message appears, every
 game window has gone again, and the program then leaves cleanly from the
@@ -19,7 +19,7 @@ import time
 
 PROGRAM = sys.argv[1]
 SHOTS = sys.argv[2] if len(sys.argv) > 2 else None
-GAME_TIMEOUT_S = float(os.environ.get("E2E_GAME_TIMEOUT", "200"))
+GAME_TIMEOUT_S = float(os.environ.get("E2E_GAME_TIMEOUT", "230"))
 WINNER_TEXT = "You are the Quorbis of New York"
 
 
@@ -104,7 +104,9 @@ def size_is(w, h):
 # coordinates). A list: the next spot is tried if the window is still open.
 PERSON_CLICKS = {
     (242, 98): [(157, 59)],              # dice: throw / end the turn
-    (462, 459): [(135, 422), (332, 422)],  # property: buy or pay, else cancel
+    # property: decline to buy, or take over a rival's square when allowed;
+    # else buy or pay the rent. A person who buys nothing loses sooner.
+    (462, 459): [(332, 422), (135, 422)],
     (396, 356): [(198, 322)],            # card: OK (once the card is played)
     (454, 460): [(118, 418)],            # jail: post bail
     (480, 356): [(240, 315)],            # bank: cancel
@@ -116,7 +118,7 @@ PASSIVE = {(417, 212), (165, 235), (432, 319)}  # tip, game menu, property card
 
 def main():
     env = dict(os.environ)
-    env.setdefault("QUORBIS_SPEED", "50")
+    env.setdefault("QUORBIS_SPEED", "100")
     env.setdefault("SDL_AUDIODRIVER", "dummy")
     env["QT_QPA_PLATFORM"] = "xcb"
     log = open(os.path.join(os.environ.get("XDG_RUNTIME_DIR", "/tmp"), "game.log"), "w+")
@@ -150,6 +152,12 @@ def main():
         click(sx + 525 + 40, sy + 79)
         for _ in range(3):
             click(sx + 231 + 6, sy + 389 + 11)  # the cash bar's left arrow
+        # Hard computer players end the person's game sooner.
+        for column_x in (235, 380, 525):
+            click(sx + column_x + 40, sy + 323 + 12)
+            time.sleep(0.2)
+            xdo("key", "End", "Return")
+            time.sleep(0.1)
         time.sleep(0.2)
         shot("setup.png")
         click(sx + 420 + 48, sy + 436 + 14)
