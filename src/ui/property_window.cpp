@@ -137,6 +137,7 @@ bool PropertyWindow::event(QEvent* e) {
 
 HoverCard::HoverCard(Game& g, QWidget* owner) : SkinnedWindow(owner, {432, 319}, 16), g_(g) {
   setObjectName(QStringLiteral("hovercard"));
+  SetUserClosable(true);
   setAttribute(Qt::WA_ShowWithoutActivating);
   SetBackground(Picture(QStringLiteral("appdata/hover_card.jpg")), kCardColor);
   CentreOverBoard();
