@@ -3,7 +3,7 @@
 # for the game and for a bare Qt window that does nothing, under Xvfb (or the
 # offscreen platform with --offscreen).
 #
-#   bench/startup.sh [--runs N] [--offscreen] [BUILD_DIR]
+#   bench/startup.sh [--runs N] [--offscreen] [BUILD_DIR]   (default build/dev)
 #
 # Times are whole-process wall times of `--exit-on-title` runs (from the start
 # to the first drawing of the window, then exit); memory is the peak resident
@@ -18,7 +18,7 @@ while [ $# -gt 0 ]; do
     *) break ;;
   esac
 done
-build="${1:-build/release}"
+build="${1:-build/dev}"
 game="$build/bin/quorbis"
 bare="$build/bin/bare_qt_window"
 for p in "$game" "$bare"; do
