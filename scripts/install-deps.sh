@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
-  libsdl2-mixer-dev
+  libsdl2-mixer-dev libxcb1-dev
   fonts-liberation fonts-dejavu-core fonts-noto-color-emoji
   lame
   xvfb xauth xdotool

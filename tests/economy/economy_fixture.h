@@ -24,11 +24,6 @@ inline void Buy(GameFixture& f, int p, int s) {
   DoAssetAction(f.g, kBuy);
 }
 
-inline void Mortgage(GameFixture& f, int s) {
-  f.g.Squares[s].Mortgaged = true;
-  f.g.Players[f.g.Squares[s].Owner].TAV -= f.g.Squares[s].Price;
-}
-
 inline bool Contains(const std::vector<std::string>& texts, const std::string& text) {
   return std::find(texts.begin(), texts.end(), text) != texts.end();
 }

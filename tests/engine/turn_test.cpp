@@ -178,6 +178,35 @@ TEST(ComputerTurn, TheNextTurnIsPostedNotNested) {
   EXPECT_TRUE(fx.ui.IsOpen(GameWindow::Dice));
 }
 
+TEST(PersonTurn, TheEndOfTurnClickWaitsForWhatTheTurnStillOwes) {
+  struct Case {
+    const char* name;
+    bool debt_open;
+    bool card_window_open;
+  } cases[] = {
+      {"a debt to raise", true, false},
+      {"a card window whose OK carries the turn on", false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    GameFixture fx({{"Ann"}, {"Bob"}});
+    fx.g.DebtPending = c.debt_open;
+    if (c.card_window_open) OpenWindow(fx.g, GameWindow::Card, WindowMode::Modeless);
+    ShowDiceWindow(fx.g, 1);
+    DiceClick(fx.g);
+    EXPECT_EQ(fx.g.CurPlayer, 0);
+    EXPECT_TRUE(fx.ui.IsOpen(GameWindow::Dice));
+  }
+}
+
+TEST(MainLoop, ABankruptPlayerInTheSeatPassesItOn) {
+  GameFixture fx({{"Ann"}, {"Bob"}, {"Cat"}});
+  fx.P(0).Bankrupt = true;
+  fx.Begin();
+  EXPECT_EQ(fx.g.CurPlayer, 1);
+  EXPECT_TRUE(fx.ui.IsOpen(GameWindow::Dice));
+}
+
 TEST(ActionMenu, ShowsWhatThePersonsSquaresAllow) {
   struct Case {
     const char* name;

@@ -104,7 +104,7 @@ TEST(RobotTakeover, TakesOverOrPaysRentByLevel) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Table t(c.level, c.cash);
-    if (c.top_price) t.S(26).Price = c.top_price;
+    if (c.top_price) t.S(30).Price = c.top_price;  // Rockefeller Center, after takeovers
     t.Hold(kTom, {kGreenTarget});
     if (c.dominated) t.Hold(kRob, {2, 4});
     const Dollars tom_cash = t.P(kTom).Cash;

@@ -54,7 +54,7 @@ Layout LayoutOf(EventType t) {
     case EventType::Payment:
       return {"player", "payee", "square", "amount", "cause", true};
     case EventType::Credit:
-      return {"player", nullptr, nullptr, "amount", "reason"};
+      return {"player", nullptr, nullptr, "amount", "reason", true};
     case EventType::Purchase:
       return {"player", nullptr, "square", "price", nullptr};
     case EventType::Takeover:
