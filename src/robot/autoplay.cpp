@@ -40,6 +40,12 @@ void AutoplayFrontEnd::Post(std::function<void()> task, int delay_ms) {
     head_ = 0;
   }
   Task t{clock_ms_ + std::max(delay_ms, 0), next_seq_++, std::move(task)};
+  // Work is nearly always posted no earlier than everything already queued
+  // (the next turn, after the turn that posts it): it goes at the end.
+  if (head_ == queue_.size() || queue_.back().due <= t.due) {
+    queue_.push_back(std::move(t));
+    return;
+  }
   auto later = [](const Task& a, const Task& b) {
     return a.due != b.due ? a.due < b.due : a.seq < b.seq;
   };

@@ -15,6 +15,15 @@ constexpr SquareSet SquareBit(int s) {
   return SquareSet{1} << s;
 }
 
+// How many squares a small set holds (a group or a trust: four at most). One
+// step per square is cheaper here than a general bit count, which the
+// processors we build for do not all have as one instruction.
+constexpr int CountFewSquares(SquareSet set) {
+  int count = 0;
+  for (; set != 0; set &= set - 1) ++count;
+  return count;
+}
+
 // True when `player` can hold squares in the sets.
 constexpr bool HoldingPlayer(int player) {
   return player >= 0 && player < kPlayerRecords;
