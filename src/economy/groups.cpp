@@ -83,12 +83,16 @@ void ApplyAssetChange(Game& g, int square, int player) {
 namespace {
 
 // The members of the colour group, the trust and the utility pair each
-// square would belong to, as sets of squares: the group tests below run for
+// square would belong to, as sets of squares, and the share in per cent that
+// holding `held` of `total` members gives: the group tests below run for
 // every landing and every management pass.
+constexpr int kMaxMembers = 4;
+
 struct MemberSets {
   std::array<SquareSet, kSquareCount> building{};
   std::array<SquareSet, kSquareCount> trust{};
   std::array<SquareSet, kSquareCount> utility{};
+  std::array<std::array<int64_t, kMaxMembers + 1>, kMaxMembers + 1> rate{};
 };
 
 MemberSets MakeMemberSets() {
@@ -101,12 +105,13 @@ MemberSets MakeMemberSets() {
       for (int k = 0; k < ring.count; ++k) set |= SquareBit(ring.members[k]);
     }
   }
+  // Worked out as the share always was (a real division, rounded half to
+  // even), so that every boundary stays where it was.
+  for (int total = 1; total <= kMaxMembers; ++total) {
+    for (int held = 0; held <= total; ++held)
+      t.rate[total][held] = HalfEven(static_cast<double>(held) / total * 100.0);
+  }
   return t;
-}
-
-const MemberSets& Members() {
-  static const MemberSets sets = MakeMemberSets();
-  return sets;
 }
 
 }  // namespace
@@ -115,15 +120,16 @@ bool CheckQuorbisFor(const Game& g, int player, int AssetID, int CheckRate) {
   if (AssetID <= 0 || AssetID >= kSquareCount) return false;
   const Square& s = g.Squares[AssetID];
   if (s.Kind != kProperty) return false;
+  static const MemberSets kMembers = MakeMemberSets();
   SquareSet members = 0;
   if (s.TrustType == kBuilding)
-    members = Members().building[AssetID];
+    members = kMembers.building[AssetID];
   else if (s.TrustType == kTrust)
-    members = Members().trust[AssetID];
+    members = kMembers.trust[AssetID];
   else if (s.TrustType == kUtility)
-    members = Members().utility[AssetID];
+    members = kMembers.utility[AssetID];
   const int total = CountFewSquares(members);
-  if (total == 0) return false;
+  if (total == 0 || total > kMaxMembers) return false;
   int held = 0;
   if (HoldingPlayer(player)) {
     held = CountFewSquares(g.OwnedSquares[player] & members);
@@ -132,7 +138,7 @@ bool CheckQuorbisFor(const Game& g, int player, int AssetID, int CheckRate) {
     for (SquareSet rest = members; rest != 0; rest &= rest - 1)
       if (g.Squares[std::countr_zero(rest)].Owner == player) ++held;
   }
-  const int64_t rate = HalfEven(static_cast<double>(held) / total * 100.0);
+  const int64_t rate = kMembers.rate[total][held];
   return s.TrustType == kBuilding ? rate > CheckRate : rate >= CheckRate;
 }
 
