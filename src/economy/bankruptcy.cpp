@@ -104,25 +104,25 @@ void DeclareBankruptForOpenDebt(Game& g) {
 
 void UpdateRanking(Game& g) {
   const int n = g.PlayerCount < kPlayerRecords ? g.PlayerCount : kPlayerRecords;
-  // Gathered into a small array of fixed length (empty seats worth less than
-  // anybody), which the compiler turns into plain comparisons: this runs
-  // after every change of money, several times a turn.
-  std::array<Dollars, kMaxPlayers> worth;
-  worth.fill(std::numeric_limits<Dollars>::min());
   bool moved = g.RankedCount != n;
   for (int i = 0; i < n; ++i) {
     Player& p = g.Players[i];
     if (!p.Bankrupt) p.Worth = p.Cash + p.TAV + p.Deposit - p.Loan;
-    if (i < kMaxPlayers) worth[i] = p.Worth;
     moved |= p.Worth != g.RankedWorth[i];
   }
-  // Most refreshes move no worth at all: the rankings then stand.
+  // This runs after every change of money, several times a turn, and most
+  // of the time no worth moved: the rankings then stand.
   if (!moved) return;
   for (int i = 0; i < n; ++i) g.RankedWorth[i] = g.Players[i].Worth;
   g.RankedCount = n;
   // A player's ranking is one more than the number of players worth strictly
-  // more than he is; equal worths share a place.
+  // more than he is; equal worths share a place. The worths go into a small
+  // array of fixed length (empty seats worth less than anybody), which the
+  // compiler turns into plain comparisons.
   if (n <= kMaxPlayers) {
+    std::array<Dollars, kMaxPlayers> worth;
+    worth.fill(std::numeric_limits<Dollars>::min());
+    for (int i = 0; i < n; ++i) worth[i] = g.RankedWorth[i];
     for (int a = 0; a < n; ++a) {
       int above = 0;
       for (int e = 0; e < kMaxPlayers; ++e) above += worth[e] > worth[a] ? 1 : 0;
