@@ -3,7 +3,7 @@
 # for the game and for a bare Qt window that does nothing, under Xvfb (or the
 # offscreen platform with --offscreen).
 #
-#   bench/startup.sh [--runs N] [--offscreen] [BUILD_DIR]
+#   bench/startup.sh [--runs N] [--offscreen] [BUILD_DIR]   (default build/dev)
 #
 # Times are whole-process wall times of `--exit-on-title` runs (from the start
 # to the first drawing of the window, then exit); memory is the peak resident
@@ -18,7 +18,7 @@ while [ $# -gt 0 ]; do
     *) break ;;
   esac
 done
-build="${1:-build/release}"
+build="${1:-build/dev}"
 game="$build/bin/quorbis"
 bare="$build/bin/bare_qt_window"
 for p in "$game" "$bare"; do
@@ -28,17 +28,20 @@ export SDL_AUDIODRIVER=dummy
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 
-measure() {  # program args... -> "wall_ms rss_kib"
-  local out wall rss
+stats=$(mktemp)
+trap 'rm -f "$stats"' EXIT
+
+measure() {  # program -> median wall milliseconds to the first drawing
   for _ in $(seq "$runs"); do
-    out=$( { /usr/bin/time -f '%e %M' "$@" --exit-on-title >/dev/null 2>/dev/null; } 2>&1 | tail -1)
-    echo "$out"
-  done | awk '{print $1 * 1000}' | median
+    /usr/bin/time -o "$stats" -f '%e' "$@" --exit-on-title >/dev/null 2>&1
+    awk '{print $1 * 1000}' "$stats"
+  done | median
 }
 
-resident() {  # program -> peak RSS (KiB) after 2 s on its first screen
+resident() {  # program -> median peak resident set (KiB) after 2 s on its first screen
   for _ in $(seq 3); do
-    { /usr/bin/time -f '%M' "$@" --quit-after-ms 2000 >/dev/null 2>/dev/null; } 2>&1 | tail -1
+    /usr/bin/time -o "$stats" -f '%M' "$@" --quit-after-ms 2000 >/dev/null 2>&1
+    cat "$stats"
   done | median
 }
 

@@ -1,6 +1,10 @@
 #include "economy/bankruptcy.h"
 
+#include <array>
+#include <limits>
+
 #include "engine/ui_calls.h"
+#include "state/holdings.h"
 
 namespace quorbis {
 
@@ -55,16 +59,16 @@ void DeclareBankrupt(Game& g, int creditor, DebtCause cause) {
       // The heir takes the squares as they stand, mortgages included; those
       // free of a mortgage count in his TAV as any square he holds.
       Player& heir = g.Players[creditor];
-      sq.Owner = creditor;
+      SetOwner(g, s, creditor);
       sq.Color = heir.Color;
       sq.OwnerName = heir.Name.Trimmed();
       heir.AssetCount += 1;
       if (!sq.Mortgaged) heir.TAV += sq.Price;
     } else {
-      sq.Owner = -1;
+      SetOwner(g, s, -1);
       sq.Color = kUnownedColor;
       sq.OwnerName = "Bank";
-      sq.Mortgaged = false;
+      SetMortgaged(g, s, false);
     }
   }
   loser.TAV = 0;
@@ -99,16 +103,37 @@ void DeclareBankruptForOpenDebt(Game& g) {
 }
 
 void UpdateRanking(Game& g) {
-  const int n = g.PlayerCount;
+  const int n = g.PlayerCount < kPlayerRecords ? g.PlayerCount : kPlayerRecords;
+  bool moved = g.RankedCount != n;
   for (int i = 0; i < n; ++i) {
     Player& p = g.Players[i];
     if (!p.Bankrupt) p.Worth = p.Cash + p.TAV + p.Deposit - p.Loan;
+    moved |= p.Worth != g.RankedWorth[i];
+  }
+  // This runs after every change of money, several times a turn, and most
+  // of the time no worth moved: the rankings then stand.
+  if (!moved) return;
+  for (int i = 0; i < n; ++i) g.RankedWorth[i] = g.Players[i].Worth;
+  g.RankedCount = n;
+  // A player's ranking is one more than the number of players worth strictly
+  // more than he is; equal worths share a place. The worths go into a small
+  // array of fixed length (empty seats worth less than anybody), which the
+  // compiler turns into plain comparisons.
+  if (n <= kMaxPlayers) {
+    std::array<Dollars, kMaxPlayers> worth;
+    worth.fill(std::numeric_limits<Dollars>::min());
+    for (int i = 0; i < n; ++i) worth[i] = g.RankedWorth[i];
+    for (int a = 0; a < n; ++a) {
+      int above = 0;
+      for (int e = 0; e < kMaxPlayers; ++e) above += worth[e] > worth[a] ? 1 : 0;
+      g.Players[a].Ranking = 1 + above;
+    }
+    return;
   }
   for (int a = 0; a < n; ++a) {
-    int not_above = 0;
-    for (int e = 0; e < n; ++e)
-      if (e != a && g.Players[a].Worth >= g.Players[e].Worth) ++not_above;
-    g.Players[a].Ranking = n - not_above;
+    int above = 0;
+    for (int e = 0; e < n; ++e) above += g.Players[e].Worth > g.Players[a].Worth ? 1 : 0;
+    g.Players[a].Ranking = 1 + above;
   }
 }
 

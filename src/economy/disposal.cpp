@@ -5,6 +5,7 @@
 #include "economy/transactions.h"
 #include "engine/turn.h"
 #include "engine/ui_calls.h"
+#include "state/holdings.h"
 
 namespace quorbis {
 
@@ -60,7 +61,7 @@ Dollars ApplyDisposal(Game& g, int player, int s, int kind, bool reset_trust_ren
   switch (kind) {
     case kSell:
       change = SaleValue(sq);
-      sq.Owner = -1;
+      SetOwner(g, s, -1);
       sq.OwnerName = "";
       sq.Color = kUnownedColor;
       if (reset_trust_rent && sq.TrustType != kBuilding) sq.Rent = sq.BaseRent;
@@ -70,13 +71,13 @@ Dollars ApplyDisposal(Game& g, int player, int s, int kind, bool reset_trust_ren
       break;
     case kMortgage:
       change = MortgageValue(sq);
-      sq.Mortgaged = true;
+      SetMortgaged(g, s, true);
       p.TAV -= sq.Price;
       Emit(g, {EventType::Mortgage, player, -1, s, change, 0});
       break;
     case kUnmortgage:
       change = -UnmortgageCost(sq);
-      sq.Mortgaged = false;
+      SetMortgaged(g, s, false);
       p.TAV += sq.Price;
       Emit(g, {EventType::Unmortgage, player, -1, s, -change, 0});
       break;

@@ -1,8 +1,12 @@
 #include "economy/groups.h"
 
+#include <array>
+#include <bit>
+
 #include "economy/disposal.h"
 #include "engine/ui_calls.h"
 #include "state/board.h"
+#include "state/holdings.h"
 
 namespace quorbis {
 
@@ -76,25 +80,65 @@ void ApplyAssetChange(Game& g, int square, int player) {
   }
 }
 
+namespace {
+
+// The members of the colour group, the trust and the utility pair each
+// square would belong to, as sets of squares, and the share in per cent that
+// holding `held` of `total` members gives: the group tests below run for
+// every landing and every management pass.
+constexpr int kMaxMembers = 4;
+
+struct MemberSets {
+  std::array<SquareSet, kSquareCount> building{};
+  std::array<SquareSet, kSquareCount> trust{};
+  std::array<SquareSet, kSquareCount> utility{};
+  std::array<std::array<int64_t, kMaxMembers + 1>, kMaxMembers + 1> rate{};
+};
+
+MemberSets MakeMemberSets() {
+  MemberSets t;
+  for (int s = 1; s < kSquareCount; ++s) {
+    for (int m : GroupSquares(BuildingGroup(s))) t.building[s] |= SquareBit(m);
+    for (const int type : {kTrust, kUtility}) {
+      const TrustRing ring = TrustMembers(s, type);
+      SquareSet& set = type == kTrust ? t.trust[s] : t.utility[s];
+      for (int k = 0; k < ring.count; ++k) set |= SquareBit(ring.members[k]);
+    }
+  }
+  // Worked out as the share always was (a real division, rounded half to
+  // even), so that every boundary stays where it was.
+  for (int total = 1; total <= kMaxMembers; ++total) {
+    for (int held = 0; held <= total; ++held)
+      t.rate[total][held] = HalfEven(static_cast<double>(held) / total * 100.0);
+  }
+  return t;
+}
+
+}  // namespace
+
 bool CheckQuorbisFor(const Game& g, int player, int AssetID, int CheckRate) {
   if (AssetID <= 0 || AssetID >= kSquareCount) return false;
   const Square& s = g.Squares[AssetID];
   if (s.Kind != kProperty) return false;
+  static const MemberSets kMembers = MakeMemberSets();
+  SquareSet members = 0;
+  if (s.TrustType == kBuilding)
+    members = kMembers.building[AssetID];
+  else if (s.TrustType == kTrust)
+    members = kMembers.trust[AssetID];
+  else if (s.TrustType == kUtility)
+    members = kMembers.utility[AssetID];
+  const int total = CountFewSquares(members);
+  if (total == 0 || total > kMaxMembers) return false;
   int held = 0;
-  int total = 0;
-  if (s.TrustType == kBuilding) {
-    for (int m : GroupSquares(BuildingGroup(AssetID))) {
-      ++total;
-      if (g.Squares[m].Owner == player) ++held;
-    }
-  } else if (s.TrustType == kTrust || s.TrustType == kUtility) {
-    const TrustRing ring = TrustMembers(AssetID, s.TrustType);
-    total = ring.count;
-    for (int k = 0; k < ring.count; ++k)
-      if (g.Squares[ring.members[k]].Owner == player) ++held;
+  if (HoldingPlayer(player)) {
+    held = CountFewSquares(g.OwnedSquares[player] & members);
+  } else {
+    // Nobody's set: count on the board (the bank's squares, for one).
+    for (SquareSet rest = members; rest != 0; rest &= rest - 1)
+      if (g.Squares[std::countr_zero(rest)].Owner == player) ++held;
   }
-  if (total == 0) return false;
-  const int64_t rate = HalfEven(static_cast<double>(held) / total * 100.0);
+  const int64_t rate = kMembers.rate[total][held];
   return s.TrustType == kBuilding ? rate > CheckRate : rate >= CheckRate;
 }
 

@@ -10,6 +10,7 @@
 #include "engine/turn.h"
 #include "engine/ui_calls.h"
 #include "state/board.h"
+#include "state/holdings.h"
 
 namespace quorbis {
 
@@ -27,7 +28,7 @@ void Buy(Game& g) {
   if (sq.Kind != kProperty || sq.Owner != -1) return;
   Player& buyer = g.Players[p];
   sq.OwnerName = buyer.Name.Trimmed();
-  sq.Owner = p;
+  SetOwner(g, s, p);
   sq.Color = buyer.Color;
   buyer.Cash -= sq.Price;
   buyer.TAV += sq.Price;
@@ -62,7 +63,7 @@ void Takeover(Game& g) {
   loser.AssetCount -= 1;
   sq.Price = Share(sq.Price, 3, 2).ToDollars();
   sq.OwnerName = taker.Name.Trimmed();
-  sq.Owner = t;
+  SetOwner(g, s, t);
   sq.Color = taker.Color;
   // TAV counts unmortgaged squares only: a mortgaged square enters it when
   // its new owner pays the mortgage off.

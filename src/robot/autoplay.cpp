@@ -39,7 +39,15 @@ void AutoplayFrontEnd::Post(std::function<void()> task, int delay_ms) {
     queue_.clear();  // keeps the capacity
     head_ = 0;
   }
-  Task t{clock_ms_ + std::max(delay_ms, 0), next_seq_++, std::move(task)};
+  const int64_t due = clock_ms_ + std::max(delay_ms, 0);
+  // Work is nearly always posted no earlier than everything already queued
+  // (the next turn, after the turn that posts it): it goes at the end, built
+  // in place.
+  if (head_ == queue_.size() || queue_.back().due <= due) {
+    queue_.emplace_back(due, next_seq_++, std::move(task));
+    return;
+  }
+  Task t{due, next_seq_++, std::move(task)};
   auto later = [](const Task& a, const Task& b) {
     return a.due != b.due ? a.due < b.due : a.seq < b.seq;
   };

@@ -11,6 +11,7 @@
 #include "economy/transactions.h"
 #include "engine/ui_calls.h"
 #include "state/board.h"
+#include "state/holdings.h"
 
 namespace quorbis {
 
@@ -33,10 +34,8 @@ bool CanAffordUpgrade(const Square& s, Dollars cash) {
   return s.UpgradeCost <= Currency::FromDollars(cash);
 }
 
-using SquareSet = uint64_t;  // bit s for square s
-
 constexpr SquareSet Bit(int s) {
-  return SquareSet{1} << s;
+  return SquareBit(s);
 }
 
 // What never changes on the board: the squares that can be owned, the
@@ -81,14 +80,8 @@ struct Holdings {
 Holdings HoldingsOf(const Game& g, int player) {
   const BoardTables& board = Board();
   Holdings h;
-  // Without branches: who owns what is as good as random to the processor.
-  for (int i = 0; i < board.property_count; ++i) {
-    const int s = board.properties[i];
-    const Square& sq = g.Squares[s];
-    const SquareSet mine = SquareSet{sq.Owner == player} << s;
-    h.owned |= mine;
-    h.mortgaged |= sq.Mortgaged ? mine : 0;
-  }
+  h.owned = g.OwnedSquares[player];
+  h.mortgaged = g.MortgagedSquares[player];
   for (SquareSet group : board.groups) {
     if ((h.owned & group) == group) h.whole_groups |= group;
   }
@@ -219,11 +212,10 @@ Dollars RobotRichLimit(const Game& g) {
 }
 
 Dollars RobotReserve(const Game& g) {
-  // Only property squares are ever owned.
-  const BoardTables& board = Board();
-  int owned = 0;
-  for (int i = 0; i < board.property_count; ++i)
-    owned += g.Squares[board.properties[i]].Owner != -1;
+  // The squares anybody owns (only property squares ever are).
+  SquareSet held = 0;
+  for (SquareSet set : g.OwnedSquares) held |= set;
+  const int owned = std::popcount(held);
   const double total = static_cast<double>(g.TotalPrice);
   if (owned < 15) return HalfEven(total * 6 / 40);
   if (owned < 20) return HalfEven(total * 4 / 40);

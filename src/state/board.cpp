@@ -1,4 +1,5 @@
 #include "state/board.h"
+#include "state/holdings.h"
 
 #include <string_view>
 
@@ -145,6 +146,15 @@ std::string_view TrustName(int square) {
   }
 }
 
+// Every new game starts from the fixed board, and a simulation starts
+// thousands: a text already in place is left alone rather than cut to length
+// again. A text longer than its field never equals what the field holds, so
+// it is still cut the usual way.
+template <size_t N>
+void SetText(FixedText<N>& field, std::string_view text) {
+  if (field.raw() != text) field = text;
+}
+
 }  // namespace
 
 int BuildingGroup(int s) {
@@ -192,13 +202,14 @@ void InitBoard(Game& g) {
     const SquareDef& def = kSquares[i];
     Square& sq = g.Squares[i];
     sq.Kind = def.kind;
-    sq.ShortName = def.short_name;
-    sq.FullName = def.full_name;
+    SetText(sq.ShortName, def.short_name);
+    SetText(sq.FullName, def.full_name);
     sq.Price = def.price;
     sq.TrustType = def.trust_type;
-    sq.GroupName = "";
-    if (def.kind == kProperty && def.trust_type == kTrust) sq.GroupName = TrustName(i);
-    if (def.kind == kProperty && def.trust_type == kUtility) sq.GroupName = kUtilities;
+    std::string_view group_name;
+    if (def.kind == kProperty && def.trust_type == kTrust) group_name = TrustName(i);
+    if (def.kind == kProperty && def.trust_type == kUtility) group_name = kUtilities;
+    SetText(sq.GroupName, group_name);
     // Squares that cannot be owned carry no rent, except the tax squares.
     sq.Rent = def.kind == kTax ? Currency::FromDollars(def.price) : Currency();
     // Flags of the last game must not leak into a new one.
@@ -208,11 +219,14 @@ void InitBoard(Game& g) {
   // The scratch square is free between card payments.
   g.Squares[kScratchSquare].Owner = -1;
   g.Squares[kScratchSquare].Rent = Currency();
+  // Nobody holds anything on a fresh board.
+  g.OwnedSquares.fill(0);
+  g.MortgagedSquares.fill(0);
 
   for (int i = 0; i < kDeckSize; ++i) {
-    g.LuckCards[i].Text = kLuckDeck[i].text;
+    SetText(g.LuckCards[i].Text, kLuckDeck[i].text);
     g.LuckCards[i].Amount = kLuckDeck[i].amount;
-    g.ChanceCards[i].Text = kChanceDeck[i].text;
+    SetText(g.ChanceCards[i].Text, kChanceDeck[i].text);
     g.ChanceCards[i].Amount = kChanceDeck[i].amount;
   }
 
@@ -238,9 +252,9 @@ void InitBoard(Game& g) {
           break;
       }
     }
-    g.ShortNames[i] = sq.ShortName.Trimmed();
+    if (g.ShortNames[i] != sq.ShortName.raw()) g.ShortNames[i] = sq.ShortName.Trimmed();
     sq.Owner = -1;
-    sq.OwnerName = "";
+    SetText(sq.OwnerName, "");
     sq.StarClass = 0;
     sq.Mortgaged = false;
     sq.Color = sq.Kind == kProperty ? kUnownedColor : 0;

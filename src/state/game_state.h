@@ -224,6 +224,19 @@ struct Game {
   int32_t ManagePlayer = -1;
   bool ManageModal = false;
   bool ManageHidProperty = false;
+  // What each player holds, as sets of squares (bit s for square s of the
+  // board; the scratch square is never counted): the squares he owns, and
+  // those of them under a mortgage. Every rule that changes an owner or a
+  // mortgage goes through SetOwner / SetMortgaged (state/holdings.h), so that
+  // the computer players and the group tests read a few bits instead of
+  // walking the board.
+  std::array<uint64_t, kPlayerRecords> OwnedSquares{};
+  std::array<uint64_t, kPlayerRecords> MortgagedSquares{};
+  // The worths the players' rankings were last worked out from, for the first
+  // RankedCount players (-1: not yet in this game). UpdateRanking runs after
+  // every change of money and ranks again only when a worth moved.
+  std::array<Dollars, kPlayerRecords> RankedWorth{};
+  int32_t RankedCount = -1;
   // The bank dialog's page: -1 the front page, else the business chosen
   // (0 deposit, 1 withdrawal, 2 loan).
   int32_t BankBusiness = -1;

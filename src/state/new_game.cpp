@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/front_end.h"
 #include "state/board.h"
 
 namespace quorbis {
@@ -157,8 +158,12 @@ void ResetForNewGame(Game& g) {
   g.LastDice = 0;
   g.HoverSquare = -1;
   g.ShortfallAtTurnStart.fill(false);
+  // The players were seated afresh: rank them afresh at the first refresh.
+  g.RankedCount = -1;
   g.GameEpoch += 1;
-  FormatSquarePrices(g);
+  // The price labels are for a board somebody looks at; a simulation with no
+  // reader of texts skips them, as every later refresh does.
+  if (g.ui == nullptr || g.ui->WantsText()) FormatSquarePrices(g);
   for (Card& c : g.LuckCards) c.Used = false;
   for (Card& c : g.ChanceCards) c.Used = false;
 }

@@ -82,5 +82,7 @@ int main(int argc, char** argv) {
   // Nothing of a game may outlive the windows it was drawn in.
   game.GameOver = 1;
   game.GameRunning = false;
+  front_end.SetSoundOutput(nullptr);
+  media.Stop();
   return status;
 }

@@ -154,7 +154,7 @@ void MainWindow::LayOut() {
   version_->adjustSize();
   version_->move(w - version_->width() - 60, 30);
   backdrop_->setGeometry(0, 0, w, h);
-  board_->LayOut(w, h);
+  if (!OnTitleScreen()) board_->LayOut(w, h);
   side_->setGeometry(w - 270, 0, 270, h);
   side_->LayOut(h);
 }
@@ -167,7 +167,13 @@ void MainWindow::paintEvent(QPaintEvent*) {
   }
   const QPixmap cover = Picture(QStringLiteral("appdata/cover.jpg"));
   if (!cover.isNull()) {
-    DrawCovering(p, rect(), cover);
+    // Scaled once per window size, not at every repaint.
+    if (scaled_cover_.size() != size()) {
+      scaled_cover_ = QPixmap(size());
+      QPainter scaled(&scaled_cover_);
+      DrawCovering(scaled, rect(), cover);
+    }
+    p.drawPixmap(0, 0, scaled_cover_);
     return;
   }
   QLinearGradient shade(0, 0, 0, height());

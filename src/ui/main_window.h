@@ -88,6 +88,7 @@ class MainWindow : public QWidget {
   QPointer<HoverCard> hover_;
   bool closing_confirmed_ = false;
   bool painted_ = false;
+  QPixmap scaled_cover_;
 };
 
 }  // namespace quorbis::ui

@@ -1,6 +1,7 @@
 #include "ui/media_bridge.h"
 
 #include "ui/main_window.h"
+#include "ui/menus.h"
 #include "ui/option_dialog.h"
 
 namespace quorbis::ui {
@@ -39,7 +40,8 @@ void MediaBridge::Stop() {
 void MediaBridge::OpenOptions() {
   if (g_.OptionDialogOpen) return;
   FrmOption dialog(g_, media_.Audio(), &main_);
-  dialog.exec();
+  // A nested wait of the game's own kind: posted turns wait until it closes.
+  RunModal(&dialog);
 }
 
 void MediaBridge::PlayWave(Sound s, WaveMode mode) {

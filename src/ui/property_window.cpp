@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTimer>
 
 #include "ui/look.h"
@@ -84,9 +85,17 @@ PropertyWindow::PropertyWindow(Game& g, QWidget* owner)
       clicked_ = true;
       for (LabelButton* b : buttons_) b->setEnabled(false);
       // The engine closes this window; run it from the event loop so that
-      // nothing of this handler is left on the stack when it does.
+      // nothing of this handler is left on the stack when it does. A choice
+      // it refuses leaves the buttons as they were.
       Game& g = g_;
-      QTimer::singleShot(0, parentWidget(), [&g, i] { PropertyClick(g, i); });
+      QPointer<PropertyWindow> self(this);
+      QTimer::singleShot(0, parentWidget(), [&g, self, i] {
+        PropertyClick(g, i);
+        if (self && self->isVisible()) {
+          self->clicked_ = false;
+          self->Refresh();
+        }
+      });
     });
   }
   Refresh();
@@ -137,6 +146,7 @@ bool PropertyWindow::event(QEvent* e) {
 
 HoverCard::HoverCard(Game& g, QWidget* owner) : SkinnedWindow(owner, {432, 319}, 16), g_(g) {
   setObjectName(QStringLiteral("hovercard"));
+  SetUserClosable(true);
   setAttribute(Qt::WA_ShowWithoutActivating);
   SetBackground(Picture(QStringLiteral("appdata/hover_card.jpg")), kCardColor);
   CentreOverBoard();

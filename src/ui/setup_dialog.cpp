@@ -50,6 +50,7 @@ constexpr int kColumnX[4] = {90, 235, 380, 525};
 IconPicker::IconPicker(Game& g, QWidget* owner, int icon)
     : SkinnedWindow(owner, {503, 368}, 9), g_(g), selected_(icon) {
   setObjectName(QStringLiteral("iconPicker"));
+  SetUserClosable(true);
   SetBackground(Picture(QStringLiteral("appdata/icon_picker.jpg")), kDialogColor);
   RoundFormBordered(this, 9, kTwipsUnit);
   auto* ok = new LabelButton(QStringLiteral("&OK"), this);
@@ -139,6 +140,7 @@ void IconPicker::mousePressEvent(QMouseEvent* e) {
 SetupDialog::SetupDialog(Game& g, QWidget* owner)
     : SkinnedWindow(owner, {680, 480}, 18), g_(g), setup_(g) {
   setObjectName(QStringLiteral("setup"));
+  SetUserClosable(true);
   setFont(Arial(9));
   SetBackground(Picture(QStringLiteral("appdata/setup.jpg")), kDialogColor);
 

@@ -213,15 +213,15 @@ void SkinnedWindow::resizeEvent(QResizeEvent* e) {
 }
 
 void SkinnedWindow::closeEvent(QCloseEvent* e) {
+  if (e->spontaneous() && !user_closable_) {
+    e->ignore();
+    return;
+  }
   QWidget::closeEvent(e);
   if (!closed_sent_) {
     closed_sent_ = true;
     emit closed();
   }
-}
-
-void SkinnedWindow::hideEvent(QHideEvent* e) {
-  QWidget::hideEvent(e);
 }
 
 // --- LabelButton ---------------------------------------------------------

@@ -209,7 +209,7 @@ TEST(LoanLimit, IsAThirdOfTheUnmortgagedSquaresPlusLiquidMoney) {
   EXPECT_EQ(f.g.LoanLimit, 560);  // 27, then 60.33 -> 60
   f.P(0).Deposit = 100;
   f.P(0).Loan = 300;
-  f.S(6).Mortgaged = true;
+  SetMortgaged(f.g, 6, true);
   GetLoanLimit(f.g);
   EXPECT_EQ(f.g.LoanLimit, 27 + 500 + 100 - 300);
   GetHalfAssetValue(f.g);

@@ -100,12 +100,12 @@ TEST(DisposeAsset, RefusalsChangeNothing) {
     void (*setup)(GameFixture&);
   } cases[] = {
       {"another player's square", 8, kSell, [](GameFixture&) {}},
-      {"sell a mortgaged square", 2, kSell, [](GameFixture& f) { f.S(2).Mortgaged = true; }},
-      {"mortgage twice", 2, kMortgage, [](GameFixture& f) { f.S(2).Mortgaged = true; }},
+      {"sell a mortgaged square", 2, kSell, [](GameFixture& f) { SetMortgaged(f.g, 2, true); }},
+      {"mortgage twice", 2, kMortgage, [](GameFixture& f) { SetMortgaged(f.g, 2, true); }},
       {"unmortgage an unmortgaged square", 2, kUnmortgage, [](GameFixture&) {}},
       {"unmortgage without the cash", 2, kUnmortgage,
        [](GameFixture& f) {
-         f.S(2).Mortgaged = true;
+         SetMortgaged(f.g, 2, true);
          f.P(0).Cash = 51;  // costs 52
        }},
       {"upgrade without the whole group", 2, kUpgrade,
@@ -144,7 +144,7 @@ TEST(DisposeValue, RoundsAfterEachSquare) {
   // 77 + 52.5 rounds to 130, where rounding each sale first would give 129.
   f.S(10).Price = 75;
   EXPECT_EQ(GetDiposeValue(f.g), 130);
-  f.S(10).Mortgaged = true;
+  SetMortgaged(f.g, 10, true);
   EXPECT_EQ(GetDiposeValue(f.g), 77) << "mortgaged squares cannot be sold";
 }
 

@@ -70,7 +70,7 @@ TEST_F(AssetDialog, CardPicturesFollowGroupClassAndMode) {
     EXPECT_EQ(look.set, c.set) << c.square << " in " << ManageTitle(c.mode);
     EXPECT_EQ(look.index, c.index) << c.square << " in " << ManageTitle(c.mode);
   }
-  f.S(1).Mortgaged = true;
+  SetMortgaged(f.g, 1, true);
   EXPECT_EQ(ManageCardLook(f.g, 1, kUnmortgage).set, CardPictures::Trust);
   EXPECT_EQ(ManageCardLook(f.g, 1, kUnmortgage).index, 1);
 }

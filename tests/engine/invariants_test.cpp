@@ -19,7 +19,7 @@ TEST(CheckInvariants, ASoundGameHasNoViolation) {
   GameFixture fx({{"Ann"}, {"Bob"}, {"Cat"}});
   fx.Own(2, 0);
   fx.Own(7, 1);
-  fx.S(7).Mortgaged = true;
+  SetMortgaged(fx.g, 7, true);
   fx.P(1).TAV -= fx.S(7).Price;
   UpdateRanking(fx.g);
   EXPECT_TRUE(CheckInvariants(fx.g).empty());
@@ -62,6 +62,37 @@ TEST(CheckInvariants, FindsEachKindOfBrokenState) {
     ASSERT_TRUE(CheckInvariants(fx.g).empty());
     c.spoil(fx);
     EXPECT_FALSE(CheckInvariants(fx.g).empty());
+  }
+}
+
+// The sets of squares and the ranked worths are kept beside the board for
+// speed; a copy that went stale must show up even when the board itself is
+// sound.
+TEST(CheckInvariants, FindsStaleCopiesOfTheBoardAndTheWorths) {
+  struct Case {
+    const char* name;
+    std::function<void(Game&)> spoil;
+    const char* expected;
+  } cases[] = {
+      {"a square missing from its owner's set", [](Game& g) { g.OwnedSquares[0] &= ~SquareBit(4); },
+       "OwnedSquares"},
+      {"a square in a second player's set", [](Game& g) { g.OwnedSquares[1] |= SquareBit(4); },
+       "OwnedSquares"},
+      {"a mortgage the board does not have", [](Game& g) { g.MortgagedSquares[0] |= SquareBit(4); },
+       "MortgagedSquares"},
+      {"rankings worked out from old worths", [](Game& g) { g.RankedWorth[1] += 1; },
+       "was ranked at worth"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    GameFixture fx({{"Ann"}, {"Bob"}, {"Cat"}});
+    fx.Own(4, 0);
+    UpdateRanking(fx.g);
+    ASSERT_TRUE(CheckInvariants(fx.g).empty());
+    c.spoil(fx.g);
+    const std::vector<std::string> found = CheckInvariants(fx.g);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_NE(found[0].find(c.expected), std::string::npos) << found[0];
   }
 }
 

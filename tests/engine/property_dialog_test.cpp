@@ -200,7 +200,7 @@ TEST(PropertyDialog, OffersTheActionsTheSituationAndCashAllow) {
     SCOPED_TRACE(c.name);
     GameFixture fx({{"Ann", c.robot, kEasy, c.cash}, {"Bob"}});
     if (c.owner >= 0) fx.Own(2, c.owner);
-    fx.S(2).Mortgaged = c.mortgaged;
+    SetMortgaged(fx.g, 2, c.mortgaged);
     fx.S(2).TrustComplete = c.trust_complete;
     const PropertyDialogState st = PropertyDialogFor(fx.g, 2);
     const B want[4] = {c.buy, c.cancel, c.pay, c.takeover};

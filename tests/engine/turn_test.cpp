@@ -227,7 +227,7 @@ TEST(ActionMenu, ShowsWhatThePersonsSquaresAllow) {
     SCOPED_TRACE(c.name);
     GameFixture fx({{"Ann", c.robot}, {"Bob"}});
     for (int s : c.owned) fx.Own(s, 0);
-    for (int s : c.mortgaged) fx.S(s).Mortgaged = true;
+    for (int s : c.mortgaged) SetMortgaged(fx.g, s, true);
     if (c.can_upgrade)
       for (int s : c.owned) fx.S(s).CanUpgrade = true;
     UpdateActionMenu(fx.g);

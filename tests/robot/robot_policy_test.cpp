@@ -32,7 +32,7 @@ class Table : public testing::GameFixture {
     for (int s : squares) {
       Own(s, player);
       if (mortgaged) {
-        S(s).Mortgaged = true;
+        SetMortgaged(g, s, true);
         P(player).TAV -= S(s).Price;
       }
     }

@@ -1,4 +1,5 @@
 #include "state/board.h"
+#include "state/holdings.h"
 
 #include <gtest/gtest.h>
 
@@ -128,19 +129,43 @@ TEST(InitBoard, RestoresAFreshBoardHoweverOftenItRuns) {
   // A game's worth of changes.
   for (int s = 0; s < kSquareCount; ++s) {
     Square& sq = g.Squares[s];
-    sq.Owner = 2;
     sq.OwnerName = "Bob";
     sq.Price += 1000;
     sq.StarClass = 5;
-    sq.Mortgaged = true;
     sq.CanUpgrade = true;
     sq.TrustComplete = true;
     sq.Rent = Currency::FromDollars(999);
+    // Texts are left alone when they are already in place: one that was
+    // changed must still be written back.
+    sq.ShortName = "Renamed";
+    sq.FullName = "Renamed Tower";
+    sq.GroupName = "Renamed Trust";
+    g.ShortNames[s] = "Renamed";
+    SetOwner(g, s, 2);
+    SetMortgaged(g, s, true);
   }
+  g.LuckCards[3].Text = "Changed";
+  g.ChanceCards[0].Text = "";
   g.Squares[kScratchSquare].Owner = 1;
   g.Squares[kScratchSquare].Rent = Currency::FromDollars(50);
   InitBoard(g);
   InitBoard(g);
+  Game fresh;
+  InitBoard(fresh);
+  for (int s = 0; s < kSquareCount; ++s) {
+    EXPECT_EQ(g.Squares[s].ShortName, fresh.Squares[s].ShortName) << s;
+    EXPECT_EQ(g.Squares[s].FullName, fresh.Squares[s].FullName) << s;
+    EXPECT_EQ(g.Squares[s].GroupName, fresh.Squares[s].GroupName) << s;
+    EXPECT_EQ(g.ShortNames[s], fresh.ShortNames[s]) << s;
+  }
+  for (int i = 0; i < kDeckSize; ++i) {
+    EXPECT_EQ(g.LuckCards[i].Text, fresh.LuckCards[i].Text) << i;
+    EXPECT_EQ(g.ChanceCards[i].Text, fresh.ChanceCards[i].Text) << i;
+  }
+  for (int p = 0; p < kPlayerRecords; ++p) {
+    EXPECT_EQ(g.OwnedSquares[p], 0u) << p;
+    EXPECT_EQ(g.MortgagedSquares[p], 0u) << p;
+  }
   EXPECT_EQ(g.TotalPrice, 7205);
   for (const SquareRow& row : kExpected) {
     const Square& s = g.Squares[row.sq];

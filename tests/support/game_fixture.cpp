@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/turn.h"
+#include "state/holdings.h"
 #include "state/new_game.h"
 
 namespace quorbis::testing {
@@ -33,7 +34,7 @@ GameFixture::GameFixture(std::initializer_list<SeatSpec> seats, uint64_t seed) {
 
 void GameFixture::Own(int sq, int p) {
   Square& s = g.Squares[sq];
-  s.Owner = p;
+  SetOwner(g, sq, p);
   s.OwnerName = g.Players[p].Name.Trimmed();
   s.Color = g.Players[p].Color;
   g.Players[p].TAV += s.Price;

@@ -7,6 +7,7 @@
 #include "engine/headless_front_end.h"
 #include "state/board.h"
 #include "state/game_state.h"
+#include "state/holdings.h"
 
 namespace quorbis::testing {
 

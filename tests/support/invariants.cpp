@@ -74,6 +74,24 @@ std::vector<std::string> CheckInvariants(const Game& g, const InvariantOptions& 
     if (!s.Mortgaged) unmortgaged_value[s.Owner] += s.Price;
   }
 
+  // The players' sets of squares must say what the squares say.
+  std::array<uint64_t, kPlayerRecords> owned_set{};
+  std::array<uint64_t, kPlayerRecords> mortgaged_set{};
+  for (int k = 0; k < kSquareCount; ++k) {
+    const int o = g.Squares[k].Owner;
+    if (o < 0 || o >= kPlayerRecords) continue;
+    owned_set[o] |= uint64_t{1} << k;
+    if (g.Squares[k].Mortgaged) mortgaged_set[o] |= uint64_t{1} << k;
+  }
+  for (int p = 0; p < kPlayerRecords; ++p) {
+    if (g.OwnedSquares[p] != owned_set[p])
+      r.Add("player ", p, " OwnedSquares ", g.OwnedSquares[p], " but the board says ",
+            owned_set[p]);
+    if (g.MortgagedSquares[p] != mortgaged_set[p])
+      r.Add("player ", p, " MortgagedSquares ", g.MortgagedSquares[p], " but the board says ",
+            mortgaged_set[p]);
+  }
+
   for (int p = 0; p < n; ++p) {
     const Player& pl = g.Players[p];
     if (pl.Position < 0 || pl.Position >= kSquareCount)
@@ -103,6 +121,15 @@ std::vector<std::string> CheckInvariants(const Game& g, const InvariantOptions& 
       const int expected = n - not_above;
       if (g.Players[a].Ranking != expected)
         r.Add("player ", a, " Ranking ", g.Players[a].Ranking, " but should be ", expected);
+    }
+  }
+  // The worths the rankings were worked out from are the worths of now:
+  // otherwise a later refresh could keep rankings that no longer hold.
+  if (options.money && g.RankedCount == n) {
+    for (int p = 0; p < n; ++p) {
+      if (g.RankedWorth[p] != g.Players[p].Worth)
+        r.Add("player ", p, " was ranked at worth ", g.RankedWorth[p], " but is worth ",
+              g.Players[p].Worth);
     }
   }
   if (g.DebtPending && g.GameOver == 0) {
