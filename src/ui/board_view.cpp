@@ -78,8 +78,7 @@ void ActionBar::paintEvent(QPaintEvent*) {
   }
 }
 
-BoardView::BoardView(Game& g, QWidget* parent)
-    : QWidget(parent), g_(g), renderer_(std::make_unique<BoardRenderer>(g.MapPath)) {
+BoardView::BoardView(Game& g, QWidget* parent) : QWidget(parent), g_(g) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   bar_ = new ActionBar(this);
@@ -91,7 +90,13 @@ BoardView::BoardView(Game& g, QWidget* parent)
   bankrupt_->hide();
 }
 
+BoardRenderer& BoardView::renderer() {
+  if (!renderer_) renderer_ = std::make_unique<BoardRenderer>(g_.MapPath);
+  return *renderer_;
+}
+
 void BoardView::LayOut(int client_w, int client_h) {
+  renderer();
   if (!LayOutBoard(g_, *renderer_, client_w, client_h) && !renderer_->geometry().Valid) return;
   const BoardGeometry& geo = renderer_->geometry();
   setGeometry(geo.MapLeft, geo.MapTop, geo.B, geo.MapHeight);
@@ -102,29 +107,29 @@ void BoardView::LayOut(int client_w, int client_h) {
 }
 
 void BoardView::Redraw() {
-  if (!renderer_->geometry().Valid) return;
+  if (!renderer_ || !renderer_->geometry().Valid) return;
   renderer_->UpdateMap(g_);
   renderer_->DrawPlayer(g_, -1);
   update();
 }
 
 void BoardView::ExchangePic(int hide_player) {
-  if (!renderer_->geometry().Valid) return;
+  if (!renderer_ || !renderer_->geometry().Valid) return;
   renderer_->ExchangePic(g_, hide_player);
 }
 
 void BoardView::DrawPlayerMove(int x, int y) {
-  if (!renderer_->geometry().Valid) return;
+  if (!renderer_ || !renderer_->geometry().Valid) return;
   update(renderer_->DrawPlayerMove(g_, x, y));
 }
 
 void BoardView::EraseToken(int player) {
-  if (!renderer_->geometry().Valid) return;
+  if (!renderer_ || !renderer_->geometry().Valid) return;
   update(renderer_->EraseToken(g_, player));
 }
 
 void BoardView::DrawDice(int total) {
-  if (!renderer_->geometry().Valid) return;
+  if (!renderer_ || !renderer_->geometry().Valid) return;
   update(renderer_->DrawDice(total));
 }
 
@@ -139,12 +144,11 @@ int BoardView::SquareAt(QPoint p) const {
 
 void BoardView::paintEvent(QPaintEvent* e) {
   QPainter p(this);
-  const QImage& map = renderer_->Map();
-  if (map.isNull()) {
+  if (!renderer_ || renderer_->Map().isNull()) {
     p.fillRect(e->rect(), kBackdrop);
     return;
   }
-  p.drawImage(e->rect(), map, e->rect());
+  p.drawImage(e->rect(), renderer_->Map(), e->rect());
 }
 
 void BoardView::mousePressEvent(QMouseEvent* e) {

@@ -56,7 +56,9 @@ class BoardView : public QWidget {
   void EraseToken(int player);
   void DrawDice(int total);
 
-  BoardRenderer& renderer() { return *renderer_; }
+  // The board painter, made on first use: the title screen never needs the
+  // board's pictures.
+  BoardRenderer& renderer();
   ActionBar* actionBar() const { return bar_; }
   PictureButton* bankruptButton() const { return bankrupt_; }
   // The ownable square under a point of the board picture, or -1.

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPropertyAnimation>
 
 #include "engine/turn.h"
@@ -70,9 +71,22 @@ void DiceWindow::Click() {
   button_->SetLit(false);
   FadeOutForm(this);
   Game& g = g_;
+  QPointer<DiceWindow> self(this);
   // The engine closes this window and carries the turn on from the event
-  // loop, with nothing of this handler left on the stack.
-  QTimer::singleShot(0, parentWidget(), [&g] { DiceClick(g); });
+  // loop, with nothing of this handler left on the stack. A click it
+  // refuses (the turn cannot end while a debt is open) leaves the window
+  // usable again.
+  QTimer::singleShot(0, parentWidget(), [&g, self] {
+    DiceClick(g);
+    if (self && self->isVisible()) self->Restore();
+  });
+}
+
+void DiceWindow::Restore() {
+  clicked_ = false;
+  SetWindowOpacity(this, 255, QColor(), 0);
+  button_->setEnabled(true);
+  blink_timer_.start();
 }
 
 void DiceWindow::paintEvent(QPaintEvent* e) {

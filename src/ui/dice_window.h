@@ -20,6 +20,8 @@ class DiceWindow : public SkinnedWindow {
   // Left centred over the board part of the owner, top at 55 % of its height.
   void Place();
   void Click();
+  // Usable again after a click the game did not take.
+  void Restore();
 
  protected:
   void paintEvent(QPaintEvent*) override;

@@ -5,11 +5,13 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "media/game_media.h"
 #include "state/game_state.h"
 #include "state/startup.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
 #include "ui/menus.h"
+#include "ui/option_dialog.h"
 #include "ui/qt_front_end.h"
 #include "ui/single_instance.h"
 
@@ -40,6 +42,18 @@ bool ScreenLargeEnough() {
                                QMessageBox::Warning);
 }
 
+// The engine's sounds and music go to the game's audio.
+class AudioOutput : public quorbis::ui::SoundOutput {
+ public:
+  explicit AudioOutput(quorbis::GameAudio& audio) : audio_(audio) {}
+  void PlayWave(quorbis::Sound s, quorbis::WaveMode mode) override { audio_.PlayWave(s, mode); }
+  void StopWave() override { audio_.StopWave(); }
+  void PlayMusic(quorbis::Music m) override { audio_.PlayMusic(m); }
+
+ private:
+  quorbis::GameAudio& audio_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -62,18 +76,31 @@ int main(int argc, char** argv) {
 
   quorbis::ui::MainWindow window(game);
   quorbis::ui::QtFrontEnd front_end(game, window);
+  quorbis::GameMedia media(game);
+  AudioOutput sound(media.Audio());
+  front_end.SetSoundOutput(&sound);
+  window.onOptions = [&] {
+    quorbis::FrmOption options(game, media.Audio(), &window);
+    quorbis::ui::RunModal(&options);
+  };
   if (game.WindowMaximized != 0) {
     window.showMaximized();
   } else {
     window.show();
   }
-  front_end.PlayMusic(quorbis::Music::Begin);
+  // Sound device, music loop, hot keys and the title music.
+  media.Start(&window);
 
+  // Start-up measurements end as soon as the title screen has been drawn.
+  if (QApplication::arguments().contains(QStringLiteral("--exit-on-title")))
+    QObject::connect(&window, &quorbis::ui::MainWindow::firstPainted, &app, &QApplication::quit);
   const int quit_after = QuitAfterMs(QApplication::arguments());
   if (quit_after >= 0) QTimer::singleShot(quit_after, &app, &QApplication::quit);
   const int status = QApplication::exec();
   // Nothing of a game may outlive the windows it was drawn in.
   game.GameOver = 1;
   game.GameRunning = false;
+  front_end.SetSoundOutput(nullptr);
+  media.Stop();
   return status;
 }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "render/board_geometry.h"
 #include "ui/build_info.h"
@@ -70,9 +71,7 @@ MainWindow::MainWindow(Game& g) : QWidget(nullptr), g_(g) {
                                 QString::fromLatin1(kTitleCaptions[i]), this);
     b->setObjectName(QStringLiteral("title%1").arg(i));
     b->resize(218, 53);
-    const QPixmap lit =
-        Picture(QStringLiteral("appdata/%1_hi.png").arg(QString::fromLatin1(kTitlePictures[i])));
-    Q_UNUSED(lit);
+    b->SetHoverPicture(Picture(QStringLiteral("appdata/%1_hi.png").arg(kTitlePictures[i])));
     title_[i] = b;
   }
   connect(title_[0], &QAbstractButton::clicked, this, [this] {
@@ -155,16 +154,26 @@ void MainWindow::LayOut() {
   version_->adjustSize();
   version_->move(w - version_->width() - 60, 30);
   backdrop_->setGeometry(0, 0, w, h);
-  board_->LayOut(w, h);
+  if (!OnTitleScreen()) board_->LayOut(w, h);
   side_->setGeometry(w - 270, 0, 270, h);
   side_->LayOut(h);
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  if (!painted_) {
+    painted_ = true;
+    QTimer::singleShot(0, this, &MainWindow::firstPainted);
+  }
   const QPixmap cover = Picture(QStringLiteral("appdata/cover.jpg"));
   if (!cover.isNull()) {
-    DrawCovering(p, rect(), cover);
+    // Scaled once per window size, not at every repaint.
+    if (scaled_cover_.size() != size()) {
+      scaled_cover_ = QPixmap(size());
+      QPainter scaled(&scaled_cover_);
+      DrawCovering(scaled, rect(), cover);
+    }
+    p.drawPixmap(0, 0, scaled_cover_);
     return;
   }
   QLinearGradient shade(0, 0, 0, height());

@@ -64,6 +64,8 @@ class MainWindow : public QWidget {
   void quitRequested(bool exit_program);
   // Window closed while a game ran and the player confirmed.
   void leaveRequested();
+  // The first complete drawing of the window (the title screen on screen).
+  void firstPainted();
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -85,6 +87,8 @@ class MainWindow : public QWidget {
   QPointer<PopMenu> pop_;
   QPointer<HoverCard> hover_;
   bool closing_confirmed_ = false;
+  bool painted_ = false;
+  QPixmap scaled_cover_;
 };
 
 }  // namespace quorbis::ui

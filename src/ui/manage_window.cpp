@@ -156,9 +156,17 @@ void ManageWindow::ClickCard(int square) {
 void ManageWindow::paintEvent(QPaintEvent* e) {
   SkinnedWindow::paintEvent(e);
   QPainter p(this);
-  p.setFont(Arial(14.25, true));
-  p.setPen(Qt::white);
-  p.drawText(QRect(6, 12, 419, 26), Qt::AlignCenter, title_);
+  // The background picture carries the dialog's name; the mode then goes in
+  // its top right corner.
+  if (Picture(QStringLiteral("appdata/manage.jpg")).isNull()) {
+    p.setFont(Arial(14.25, true));
+    p.setPen(Qt::white);
+    p.drawText(QRect(6, 12, 419, 26), Qt::AlignCenter, title_);
+  } else {
+    p.setFont(Arial(12, true));
+    p.setPen(QColor(255, 128, 0));
+    p.drawText(QRect(300, 14, 116, 26), Qt::AlignRight | Qt::AlignVCenter, title_);
+  }
   if (!picture_.isNull()) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawPixmap(QRect(24, 78, 138, 185), picture_);

@@ -80,7 +80,7 @@ PopMenu::PopMenu(Game& g, QWidget* owner) : SkinnedWindow(owner, {165, 235}, 0),
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_ShowWithoutActivating);
   SetBackground(Picture(QStringLiteral("appdata/popmenu.jpg")), kDialogColor);
-  setMask(QRegion());
+  SetUserClosable(true);
   g_.PopMenuOpen = true;
   g_.Paused = true;
   qApp->installEventFilter(this);
@@ -232,6 +232,7 @@ CreditsWindow::CreditsWindow(Game& g, QWidget* owner)
       picture_(Picture(QStringLiteral("appdata/credits.jpg"))) {
   setObjectName(QStringLiteral("credits"));
   g_.AboutDialogOpen = true;
+  SetUserClosable(true);
   SetBackground(picture_, kDialogColor);
   auto* close_label = new LabelButton(QStringLiteral("&OK"), this);
   close_label->setObjectName(QStringLiteral("ok"));

@@ -45,7 +45,7 @@ CardWindow::CardWindow(Game& g, QWidget* owner) : RefreshingWindow(owner, {396, 
   setObjectName(QStringLiteral("card"));
   ok_ = new LabelButton(QStringLiteral("&OK"), this, 14.25);
   ok_->setObjectName(QStringLiteral("ok"));
-  ok_->setGeometry(148, 304, 100, 30);
+  ok_->setGeometry(140, 304, 117, 36);
   connect(ok_, &QAbstractButton::clicked, this, [this] {
     ok_->setEnabled(false);
     Game& game = g_;
@@ -75,9 +75,10 @@ void CardWindow::Refresh() {
 void CardWindow::paintEvent(QPaintEvent* e) {
   SkinnedWindow::paintEvent(e);
   QPainter p(this);
-  WriteCentred(p, QRect(20, 20, 356, 44), title_.toUpper(), 24, true, QColor(255, 201, 60));
-  WriteCentred(p, QRect(30, 90, 336, 170), text_, 14.25, true, Qt::white);
-  WriteCentred(p, QRect(20, 266, 356, 28), name_, 12, true, QColor(255, 246, 224));
+  // The title on the card's band, the text on its paper, the drawer below.
+  WriteCentred(p, QRect(69, 30, 256, 42), title_.toUpper(), 18, true, QColor(255, 201, 60));
+  WriteCentred(p, QRect(160, 110, 198, 170), text_, 12, true, QColor(27, 42, 71));
+  WriteCentred(p, QRect(12, 250, 140, 40), name_, 12, true, Qt::white);
 }
 
 // --- JailWindow ------------------------------------------------------------
@@ -88,9 +89,11 @@ JailWindow::JailWindow(Game& g, QWidget* owner) : RefreshingWindow(owner, {454, 
   const char* const captions[3] = {"&Post Bail $50", "&Stay in Jail", "&Use Card"};
   const char* const names[3] = {"postBail", "stay", "useCard"};
   for (int i = 0; i < 3; ++i) {
-    buttons_[i] = new LabelButton(QString::fromLatin1(captions[i]), this, 14.25);
+    buttons_[i] = new LabelButton(QString::fromLatin1(captions[i]), this, 12);
     buttons_[i]->setObjectName(QString::fromLatin1(names[i]));
-    buttons_[i]->setGeometry(77, 300 + 44 * i, 300, 34);
+    const int xs[3] = {40, 196, 320};
+    const int ws[3] = {156, 124, 96};
+    buttons_[i]->setGeometry(xs[i], 400, ws[i], 36);
     connect(buttons_[i], &QAbstractButton::clicked, this, [this, i] {
       for (LabelButton* b : buttons_) b->setEnabled(false);
       Game& game = g_;
@@ -114,12 +117,11 @@ void JailWindow::Refresh() {
 void JailWindow::paintEvent(QPaintEvent* e) {
   SkinnedWindow::paintEvent(e);
   QPainter p(this);
-  WriteCentred(p, QRect(20, 24, 414, 44), QStringLiteral("IN JAIL"), 24, true,
-               QColor(255, 201, 60));
-  WriteCentred(p, QRect(20, 80, 414, 30), name_, 14.25, true, Qt::white);
+  WriteCentred(p, QRect(50, 60, 344, 44), name_ + QStringLiteral(" - IN JAIL"), 14.25, true,
+               Qt::white);
   if (Picture(QStringLiteral("appdata/jail.jpg")).isNull()) {
     p.setPen(QPen(QColor(200, 200, 210), 6));
-    for (int x = 120; x <= 334; x += 36) p.drawLine(x, 130, x, 280);
+    for (int x = 120; x <= 334; x += 36) p.drawLine(x, 130, x, 370);
   }
 }
 
@@ -264,7 +266,7 @@ int CasinoWindow::FieldOfZone(int zone) {
 
 QRect CasinoWindow::ZoneRect(int zone) {
   static const int kX[5] = {0, 98, 194, 292, 390};
-  return QRect(kX[zone] + 4, 40, 92, 200);
+  return QRect(kX[zone] + 4, 8, 92, 188);
 }
 
 void CasinoWindow::Refresh() {
@@ -287,12 +289,13 @@ void CasinoWindow::paintEvent(QPaintEvent* e) {
       p.setPen(QPen(QColor(255, 201, 60), 1.5));
       p.setBrush(QColor(0, 60, 30));
       p.drawRoundedRect(r, 6, 6);
-      WriteCentred(p, QRect(r.x(), r.y() + 20, r.width(), 60),
-                   QString::fromLatin1(BetCaption(field)), 36, true, QColor(255, 201, 60));
     }
+    // The table's letters, on the discs of the picture.
+    WriteCentred(p, QRect(r.x(), 32, r.width(), 64), QString::fromLatin1(BetCaption(field)), 30,
+                 true, pictured ? QColor(120, 30, 0) : QColor(255, 201, 60));
     if (field == v.choice) {
       const QPixmap coin = Picture(QStringLiteral("appdata/coin.png"));
-      const QRect spot(r.center().x() - 32, r.y() + 110, 64, 64);
+      const QRect spot(r.center().x() - 32, 112, 64, 64);
       if (!coin.isNull()) {
         p.drawPixmap(spot, coin);
       } else {

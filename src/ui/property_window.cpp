@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTimer>
 
 #include "ui/look.h"
@@ -13,26 +14,27 @@ QString Q(const std::string& s) {
   return QString::fromStdString(s);
 }
 
-// Twips of the dialog layouts to pixels.
-QRect T(int x, int y, int w, int h) {
-  return QRect(Px(x), Px(y), Px(w), Px(h));
-}
+// The card's plates: owner, name and price over the picture and the detail
+// text, white on the dark card.
+const CardLayout kDialogLayout{QRect(32, 100, 150, 40),  QRect(190, 98, 242, 26),
+                               QRect(190, 130, 242, 44), QRect(192, 206, 244, 184),
+                               QRect(29, 202, 138, 185), 10.5};
+const CardLayout kHoverLayout{QRect(24, 76, 200, 30),   QRect(18, 16, 396, 44),
+                              QRect(220, 72, 188, 34),  QRect(172, 122, 244, 180),
+                              QRect(14, 116, 138, 185), 10.5};
 
-const CardLayout kDialogLayout{T(750, 1710, 1515, 585),  T(3150, 2250, 2970, 315),
-                               T(420, 2520, 2085, 405),  T(3090, 2640, 3075, 2925),
-                               T(435, 3030, 2070, 2775), 10.5};
-const CardLayout kHoverLayout{T(510, 420, 1455, 585),   T(2910, 960, 2970, 315),
-                              T(210, 1200, 2055, 435),  T(2880, 1380, 3045, 2895),
-                              T(210, 1740, 2070, 2775), 10.5};
-
-// A card without its background picture: cream paper with navy bands.
-void PaintPlainCard(QPainter& p, const QRect& r, bool with_title_band) {
+// A card without its background picture: the same dark card with an orange
+// band and lighter plates, drawn plainly.
+void PaintPlainCard(QPainter& p, const QRect& r, const CardLayout& l, int band_height) {
   p.setRenderHint(QPainter::Antialiasing);
-  p.fillRect(r, kCardColor);
-  if (with_title_band) {
-    p.fillRect(QRect(0, 0, r.width(), 84), kDialogColor);
-    p.fillRect(QRect(0, r.height() - 56, r.width(), 56), kDialogColor);
-  }
+  p.fillRect(r, kDialogColor);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 128, 0));
+  p.drawRoundedRect(QRect(14, 14, r.width() - 28, band_height), 6, 6);
+  p.setBrush(QColor(255, 255, 255, 22));
+  p.drawRoundedRect(l.detail.adjusted(-6, -6, 4, 4), 6, 6);
+  p.setBrush(QColor(10, 16, 32));
+  p.drawRect(l.picture);
   p.setPen(QPen(kPanelBorder, 2));
   p.setBrush(Qt::NoBrush);
   p.drawRoundedRect(QRectF(r).adjusted(1, 1, -1, -1), 8, 8);
@@ -43,15 +45,18 @@ void PaintPlainCard(QPainter& p, const QRect& r, bool with_title_band) {
 void PaintPropertyCard(QPainter& p, const CardLayout& l, const PropertyDialogState& s,
                        const QPixmap& picture, bool pictured_background) {
   Q_UNUSED(pictured_background);
-  p.setPen(Qt::black);
+  p.setPen(QColor(255, 246, 224));
   p.setFont(Arial(l.owner_points));
   QString owner = Q(s.owner);
   owner.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  p.drawText(l.owner, Qt::AlignHCenter | Qt::AlignTop, owner);
-  p.setFont(Arial(9, true));
+  p.drawText(l.owner, Qt::AlignLeft | Qt::AlignVCenter, owner);
+  p.setPen(Qt::white);
+  p.setFont(Arial(12, true));
   p.drawText(l.name, Qt::AlignCenter | Qt::TextWordWrap, Q(s.full_name));
+  p.setPen(QColor(255, 201, 60));
   p.setFont(Arial(12, true));
   p.drawText(l.price, Qt::AlignCenter, Q(s.price));
+  p.setPen(Qt::white);
   p.setFont(Arial(9));
   QString detail = Q(s.detail);
   detail.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -68,8 +73,8 @@ PropertyWindow::PropertyWindow(Game& g, QWidget* owner)
     : SkinnedWindow(owner, {462, 459}, 16), g_(g), square_(g.CurSquare) {
   setObjectName(QStringLiteral("property"));
   SetBackground(Picture(QStringLiteral("appdata/property_card.jpg")), kCardColor);
-  const QRect places[4] = {T(1140, 6240, 1935, 375), T(3900, 6240, 1545, 375),
-                           T(960, 6240, 2250, 375), T(3300, 6240, 2715, 375)};
+  const QRect places[4] = {QRect(60, 408, 150, 28), QRect(262, 408, 140, 28),
+                           QRect(36, 408, 200, 28), QRect(236, 408, 200, 28)};
   const char* const names[4] = {"buy", "cancel", "payRent", "takeover"};
   for (int i = 0; i < 4; ++i) {
     buttons_[i] = new LabelButton(QString(), this, 14.25);
@@ -80,9 +85,17 @@ PropertyWindow::PropertyWindow(Game& g, QWidget* owner)
       clicked_ = true;
       for (LabelButton* b : buttons_) b->setEnabled(false);
       // The engine closes this window; run it from the event loop so that
-      // nothing of this handler is left on the stack when it does.
+      // nothing of this handler is left on the stack when it does. A choice
+      // it refuses leaves the buttons as they were.
       Game& g = g_;
-      QTimer::singleShot(0, parentWidget(), [&g, i] { PropertyClick(g, i); });
+      QPointer<PropertyWindow> self(this);
+      QTimer::singleShot(0, parentWidget(), [&g, self, i] {
+        PropertyClick(g, i);
+        if (self && self->isVisible()) {
+          self->clicked_ = false;
+          self->Refresh();
+        }
+      });
     });
   }
   Refresh();
@@ -109,10 +122,10 @@ void PropertyWindow::paintEvent(QPaintEvent* e) {
     SkinnedWindow::paintEvent(e);
   }
   QPainter p(this);
-  if (!pictured) PaintPlainCard(p, rect(), true);
-  p.setPen(pictured ? Qt::black : QColor(255, 246, 224));
+  if (!pictured) PaintPlainCard(p, rect(), kDialogLayout, 58);
+  p.setPen(Qt::white);
   p.setFont(Arial(14.25, true));
-  p.drawText(T(1050, 840, 4815, 345), Qt::AlignCenter, QStringLiteral("Corporate Action"));
+  p.drawText(QRect(20, 22, 422, 54), Qt::AlignCenter, QStringLiteral("Corporate Action"));
   PaintPropertyCard(p, kDialogLayout, state_, picture_, pictured);
 }
 
@@ -133,6 +146,7 @@ bool PropertyWindow::event(QEvent* e) {
 
 HoverCard::HoverCard(Game& g, QWidget* owner) : SkinnedWindow(owner, {432, 319}, 16), g_(g) {
   setObjectName(QStringLiteral("hovercard"));
+  SetUserClosable(true);
   setAttribute(Qt::WA_ShowWithoutActivating);
   SetBackground(Picture(QStringLiteral("appdata/hover_card.jpg")), kCardColor);
   CentreOverBoard();
@@ -160,7 +174,7 @@ void HoverCard::paintEvent(QPaintEvent* e) {
     SkinnedWindow::paintEvent(e);
     p.begin(this);
   } else {
-    PaintPlainCard(p, rect(), false);
+    PaintPlainCard(p, rect(), kHoverLayout, 48);
   }
   PaintPropertyCard(p, kHoverLayout, state_, picture_, pictured);
 }

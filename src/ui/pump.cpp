@@ -22,6 +22,7 @@ double& Factor() {
 }
 
 int g_depth = 0;
+bool g_loops_ending = false;
 std::function<void()>& OutermostCallback() {
   static std::function<void()> callback;
   return callback;
@@ -76,6 +77,13 @@ void WaitMs(int ms, const std::function<bool()>& stop) {
   }
   tick.start();
   loop.exec();
+  // A loop that ends before its time with nothing to stop it was told to by
+  // the application quitting.
+  if (clock.elapsed() + 1 < ms && !(stop && stop())) g_loops_ending = true;
+}
+
+bool EventLoopsEnding() {
+  return g_loops_ending;
 }
 
 void PumpEvents() {

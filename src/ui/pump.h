@@ -37,4 +37,8 @@ void WaitMs(int ms, const std::function<bool()>& stop = {});
 // Runs the pending events once, counted as a nested wait.
 void PumpEvents();
 
+// True once the program is quitting: event loops then end at once, so no
+// wait may loop on them any more.
+bool EventLoopsEnding();
+
 }  // namespace quorbis::ui

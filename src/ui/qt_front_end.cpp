@@ -213,7 +213,7 @@ void QtFrontEnd::Pause(int ms) {
   const auto stop = [this] { return Stopping(); };
   WaitMs(Scaled(ms), stop);
   // The game menu (or a hidden game) holds every pause until it is gone.
-  while (g_.Paused && !Stopping() && main_.isVisible()) WaitMs(25, stop);
+  while (g_.Paused && !Stopping() && !EventLoopsEnding()) WaitMs(25, stop);
 }
 
 void QtFrontEnd::ProcessEvents() {

@@ -50,6 +50,7 @@ constexpr int kColumnX[4] = {90, 235, 380, 525};
 IconPicker::IconPicker(Game& g, QWidget* owner, int icon)
     : SkinnedWindow(owner, {503, 368}, 9), g_(g), selected_(icon) {
   setObjectName(QStringLiteral("iconPicker"));
+  SetUserClosable(true);
   SetBackground(Picture(QStringLiteral("appdata/icon_picker.jpg")), kDialogColor);
   RoundFormBordered(this, 9, kTwipsUnit);
   auto* ok = new LabelButton(QStringLiteral("&OK"), this);
@@ -139,6 +140,7 @@ void IconPicker::mousePressEvent(QMouseEvent* e) {
 SetupDialog::SetupDialog(Game& g, QWidget* owner)
     : SkinnedWindow(owner, {680, 480}, 18), g_(g), setup_(g) {
   setObjectName(QStringLiteral("setup"));
+  SetUserClosable(true);
   setFont(Arial(9));
   SetBackground(Picture(QStringLiteral("appdata/setup.jpg")), kDialogColor);
 
@@ -151,10 +153,14 @@ SetupDialog::SetupDialog(Game& g, QWidget* owner)
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;
   };
-  auto* title = caption(QStringLiteral("Create  New  Game"), 3, 19, 14.25);
-  title->setStyleSheet(QStringLiteral("color: rgb(255,128,0); background: transparent;"));
-  title->setGeometry(3, 19, 676, 25);
-  title->setAlignment(Qt::AlignCenter);
+  // The background picture carries its own title; without it the dialog
+  // writes one.
+  if (Picture(QStringLiteral("appdata/setup.jpg")).isNull()) {
+    auto* title = caption(QStringLiteral("Create  New  Game"), 3, 19, 14.25);
+    title->setStyleSheet(QStringLiteral("color: rgb(255,128,0); background: transparent;"));
+    title->setGeometry(3, 19, 676, 25);
+    title->setAlignment(Qt::AlignCenter);
+  }
   caption(QStringLiteral("Enabled"), 35, 70);
   caption(QStringLiteral("Name"), 35, 122);
   caption(QStringLiteral("Icon"), 35, 164);

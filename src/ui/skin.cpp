@@ -213,15 +213,15 @@ void SkinnedWindow::resizeEvent(QResizeEvent* e) {
 }
 
 void SkinnedWindow::closeEvent(QCloseEvent* e) {
+  if (e->spontaneous() && !user_closable_) {
+    e->ignore();
+    return;
+  }
   QWidget::closeEvent(e);
   if (!closed_sent_) {
     closed_sent_ = true;
     emit closed();
   }
-}
-
-void SkinnedWindow::hideEvent(QHideEvent* e) {
-  QWidget::hideEvent(e);
 }
 
 // --- LabelButton ---------------------------------------------------------
@@ -275,8 +275,17 @@ void PictureButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   if (!picture_.isNull()) {
+    const bool hovered = hover_ && isEnabled();
+    if (hovered && !hover_picture_.isNull()) {
+      p.drawPixmap(rect(), hover_picture_);
+      return;
+    }
     p.drawPixmap(rect(), picture_);
-    if (lit_ || (hover_ && isEnabled())) p.fillRect(rect(), QColor(255, 255, 255, lit_ ? 70 : 35));
+    if (lit_ || hovered) {
+      // Lighten only the button's own pixels, not its transparent corners.
+      p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+      p.fillRect(rect(), QColor(255, 255, 255, lit_ ? 70 : 35));
+    }
     return;
   }
   p.setRenderHint(QPainter::Antialiasing);

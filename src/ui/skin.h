@@ -48,6 +48,10 @@ class SkinnedWindow : public QWidget {
   void SetBackground(const QPixmap& picture, QColor fill);
   // Centres the window over the board part of the owner's client area.
   void CentreOverBoard();
+  // Whether the window system may close the window (a close box, Alt+F4).
+  // Game windows close only through their own buttons, so that no turn is
+  // left waiting on a window that has gone.
+  void SetUserClosable(bool closable) { user_closable_ = closable; }
 
  signals:
   void closed();
@@ -57,13 +61,13 @@ class SkinnedWindow : public QWidget {
   void mousePressEvent(QMouseEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
-  void hideEvent(QHideEvent* e) override;
 
  private:
   QPixmap background_;
   QColor fill_;
   int radius_;
   bool closed_sent_ = false;
+  bool user_closable_ = false;
 };
 
 // A caption label acting as a button (white, bold, hand cursor); "&" marks
@@ -98,6 +102,8 @@ class PictureButton : public QAbstractButton {
     update();
   }
   void SetPlateColor(QColor c) { plate_ = c; }
+  // The picture shown while the mouse rests on the button.
+  void SetHoverPicture(const QPixmap& picture) { hover_picture_ = picture; }
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -106,6 +112,7 @@ class PictureButton : public QAbstractButton {
 
  private:
   QPixmap picture_;
+  QPixmap hover_picture_;
   QColor plate_{30, 70, 140};
   bool lit_ = false;
   bool hover_ = false;

@@ -53,6 +53,7 @@ class WindowsTest : public QObject {
   void propertyWindowOffersWhatTheCashAllows();
   void hoverCardFollowsBoardAndPanel();
   void leavingAGameClosesEveryWindow();
+  void closingTheProgramMidTurnAsksThenEndsTheGame();
   void helpLinksOpenTheProjectPages();
   void windowsWorkWithoutTheirPictures();
 };
@@ -315,6 +316,32 @@ void WindowsTest::leavingAGameClosesEveryWindow() {
     QVERIFY(!s.fe().Window(static_cast<GameWindow>(i)));
   }
   QVERIFY(!g.HoverCardOpen);
+}
+
+void WindowsTest::closingTheProgramMidTurnAsksThenEndsTheGame() {
+  GameOnScreen s;
+  Game& g = s.g();
+  s.StartGame({{"Ann", true}, {"Bob", true}});
+  // The close arrives while a token moves, inside the turn's own waits.
+  QString question;
+  int attempts = 0;
+  bool still_running_after_no = false;
+  QTimer closer;
+  closer.setInterval(3);
+  connect(&closer, &QTimer::timeout, [&] {
+    if (!g.Moving || attempts >= 2) return;
+    ++attempts;
+    AnswerNextMessageBox(attempts == 1 ? QMessageBox::No : QMessageBox::Yes, &question);
+    s.window().close();
+    if (attempts == 1) still_running_after_no = g.GameRunning && s.window().isVisible();
+  });
+  closer.start();
+  QVERIFY(WaitUntil([&] { return attempts == 2; }, 30000));
+  QCOMPARE(question, QStringLiteral("Are you sure to quit game?"));
+  QVERIFY2(still_running_after_no, "answering No did not keep the game");
+  QVERIFY(WaitUntil([&] { return !g.GameRunning && !s.window().isVisible(); }));
+  QVERIFY(g.ExitRequested && g.GameOver != 0);
+  QVERIFY(WaitUntil([&] { return WindowsOnScreen().isEmpty() && s.fe().PendingPosts() == 0; }));
 }
 
 void WindowsTest::helpLinksOpenTheProjectPages() {
