@@ -55,7 +55,10 @@ int main(int argc, char** argv) {
   static quorbis::Game game;
   quorbis::SetOptionDefaults(game);
   // One seed per run, from the clock; a game is never re-seeded.
-  game.rng.Seed(quorbis::Rng::ClockSeed());
+  // QUORBIS_SEED replays the same dice and cards (the whole-game test uses it).
+  bool seeded = false;
+  const qulonglong seed = qEnvironmentVariable("QUORBIS_SEED").toULongLong(&seeded);
+  game.rng.Seed(seeded ? seed : quorbis::Rng::ClockSeed());
   quorbis::ResolvePaths(game, QCoreApplication::applicationDirPath().toStdString());
   quorbis::ui::SetPictureRoot(QString::fromStdString(game.AppPath));
 

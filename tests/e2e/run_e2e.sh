@@ -11,6 +11,9 @@ for tool in xvfb-run xdotool python3; do
   fi
 done
 here=$(dirname "$0")
+# A fixed seed: the same dice and cards every run, so the game's length (and
+# the test's time) does not depend on luck. Another seed can be given.
+export QUORBIS_SEED="${QUORBIS_SEED:-1}"
 # A runtime folder of its own: the game allows one copy per user, and a copy
 # someone is playing (or another test's) must not turn this one away.
 runtime=$(mktemp -d)
